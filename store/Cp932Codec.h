@@ -1,0 +1,13 @@
+#pragma once
+// Conversion between UTF-8 (the user interface, file paths) and code page
+// 932 (the store's texts and the document, CSV and text files), through
+// iconv's "CP932" converter.
+
+#include <string>
+#include <string_view>
+
+// Raises EUnmappableCharacter naming the first character code page 932
+// cannot hold; invalid UTF-8 is refused with an Exception naming the byte.
+std::string Utf8ToCp932(std::string_view utf8);
+// Never fails: a byte sequence that is not valid code page 932 becomes U+FFFD.
+std::string Cp932ToUtf8(std::string_view cp932);

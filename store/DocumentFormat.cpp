@@ -1,0 +1,175 @@
+#include "DocumentFormat.h"
+
+#include "Exceptions.h"
+#include "QuorvexDataAccessSystem.h"
+
+#include <bit>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "the file layout is written as host bytes");
+
+namespace {
+
+class StreamBuilder {
+public:
+    template <typename T>
+    void Put(T value)
+    {
+        char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        out_.append(bytes, sizeof(T));
+    }
+    void PutText(const std::string& text, const char* what)
+    {
+        if (text.find('\0') != std::string::npos)
+            throw ENulInText(what);
+        out_.append(text);
+        out_.push_back('\0');
+    }
+    void PutCell(std::uint8_t colType, const CellValue& value)
+    {
+        Put<std::uint8_t>(value.IsEmpty() ? 1 : 0);
+        if (value.IsEmpty())
+            return;
+        switch (colType) {
+        case ctByte: Put<std::uint8_t>(static_cast<std::uint8_t>(value.ToInteger())); break;
+        case ctSmallint: Put<std::int16_t>(static_cast<std::int16_t>(value.ToInteger())); break;
+        case ctInteger: Put<std::int32_t>(value.ToInteger()); break;
+        case ctBoolean: Put<std::uint8_t>(value.ToBoolean() ? 1 : 0); break;
+        case ctSingle: Put<float>(static_cast<float>(value.ToReal())); break;
+        case ctDouble:
+        case ctDateTime: Put<double>(value.ToReal()); break;
+        case ctCurrency: Put<std::int64_t>(value.ToCurrency()); break;
+        case ctString: PutText(value.ToText(), "セルのテキスト"); break;
+        default: break;
+        }
+    }
+    std::string Take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+class StreamCursor {
+public:
+    StreamCursor(std::string_view data, const std::string& fileName) : data_(data), fileName_(fileName) {}
+
+    template <typename T>
+    T Get()
+    {
+        Need(sizeof(T));
+        T value;
+        std::memcpy(&value, data_.data() + pos_, sizeof(T));
+        pos_ += sizeof(T);
+        return value;
+    }
+    std::string GetText()
+    {
+        const auto end = data_.find('\0', pos_);
+        if (end == std::string_view::npos)
+            Fail("テキストの途中でデータが終わっています");
+        std::string text(data_.substr(pos_, end - pos_));
+        pos_ = end + 1;
+        return text;
+    }
+    // A record count, which cannot exceed what the remaining bytes can hold
+    // when each record takes at least minBytes.
+    int GetCount(std::size_t minBytes)
+    {
+        const std::int32_t count = Get<std::int32_t>();
+        if (count <= 0)
+            return 0;
+        if (static_cast<std::size_t>(count) > (data_.size() - pos_) / minBytes)
+            Fail("件数 " + std::to_string(count) + " に対してデータが足りません");
+        return count;
+    }
+    CellValue GetCellValue(std::uint8_t colType)
+    {
+        switch (colType) {
+        case ctByte: return CellValue(Get<std::uint8_t>());
+        case ctSmallint: return CellValue(Get<std::int16_t>());
+        case ctInteger: return CellValue(Get<std::int32_t>());
+        case ctBoolean: return CellValue::Boolean(Get<std::uint8_t>() != 0);
+        case ctSingle: return CellValue::Real(Get<float>());
+        case ctDouble: return CellValue::Real(Get<double>());
+        case ctCurrency: return CellValue::Currency(Get<std::int64_t>());
+        case ctDateTime: return CellValue::DateTime(Get<double>());
+        case ctString: return CellValue(GetText());
+        default: return {};
+        }
+    }
+
+private:
+    void Need(std::size_t bytes)
+    {
+        if (data_.size() - pos_ < bytes)
+            Fail("位置 " + std::to_string(pos_) + " でデータが終わっています");
+    }
+    [[noreturn]] void Fail(const std::string& detail) { throw EDamagedDocument(fileName_, detail); }
+
+    std::string_view data_;
+    const std::string& fileName_;
+    std::size_t pos_ = 0;
+};
+
+// Smallest sizes of the records, for the count checks.
+constexpr std::size_t kMinTableBytes = 1 + 4 + 4 + 1;
+constexpr std::size_t kMinRowNameBytes = 1;
+
+void ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& store, TTable& loaded, int table, int rowCount)
+{
+    const auto colType = in.Get<std::uint8_t>();
+    const std::string name = in.GetText();
+    store.AddCol(table, name, colType);
+    const int col = loaded.ColCount() - 1;
+    for (int row = 0; row < rowCount; ++row) {
+        const bool empty = in.Get<std::uint8_t>() != 0;
+        if (!empty)
+            loaded.PlaceCell(col, row, in.GetCellValue(colType));
+    }
+}
+
+}  // namespace
+
+std::string TDocumentFormat::Write(const TQuorvexDataAccessSystem& store)
+{
+    StreamBuilder out;
+    out.Put<std::uint8_t>(store.strictTypes_);
+    out.Put<std::int32_t>(store.TableCount());
+    for (const auto& table : store.tables_) {
+        out.PutText(table->Name(), "テーブル名");
+        out.Put<std::int32_t>(table->RowCount());
+        for (int row = 0; row < table->RowCount(); ++row)
+            out.PutText(table->RowName(row), "行名");
+        out.Put<std::int32_t>(table->ColCount());
+        for (int col = 0; col < table->ColCount(); ++col) {
+            const TCol& column = table->Col(col);
+            out.Put<std::uint8_t>(column.ColType);
+            out.PutText(column.Name, "列名");
+            for (const TElement& cell : column.Cells)
+                out.PutCell(column.ColType, cell.Value);
+        }
+        out.Put<std::uint8_t>(table->RowNameRule);
+    }
+    return out.Take();
+}
+
+void TDocumentFormat::Read(std::string_view plain, const std::string& fileName, TQuorvexDataAccessSystem& store)
+{
+    StreamCursor in(plain, fileName);
+    store.strictTypes_ = in.Get<std::uint8_t>();
+    const int tableCount = in.GetCount(kMinTableBytes);
+    for (int table = 0; table < tableCount; ++table) {
+        store.AddTable(in.GetText());
+        TTable& loaded = *store.tables_[table];
+        const int rowCount = in.GetCount(kMinRowNameBytes);
+        loaded.ReserveRows(static_cast<std::size_t>(rowCount));
+        for (int row = 0; row < rowCount; ++row)
+            store.AddRow(table, in.GetText());
+        // Each column record takes its type, its name and one flag per row.
+        const int colCount = in.GetCount(2 + static_cast<std::size_t>(rowCount));
+        for (int col = 0; col < colCount; ++col)
+            ReadColumn(in, store, loaded, table, rowCount);
+        loaded.RowNameRule = in.Get<std::uint8_t>();
+    }
+}
