@@ -1,0 +1,302 @@
+// The document file: byte layout, scrambling, the extended form for bytes
+// the legacy scrambling cannot carry, damaged files and crash-safe saving.
+#include "Exceptions.h"
+#include "LocaleFormats.h"
+#include "MemoDocument.h"
+#include "QuorvexDataAccessSystem.h"
+#include "Scrambler.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string FromHex(const char* hex)
+{
+    std::string out;
+    for (const char* p = hex; *p;) {
+        if (*p == ' ') { ++p; continue; }
+        out.push_back(static_cast<char>(std::stoi(std::string(p, 2), nullptr, 16)));
+        p += 2;
+    }
+    return out;
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string DataFile(const char* name) { return std::string(VELLORA_TEST_DATA_DIR) + "/" + name; }
+
+void AddMemoLayout(TQuorvexDataAccessSystem& store)
+{
+    store.AddTable("Memos");
+    store.AddCol("Memos", "Title", ctString);
+    store.AddCol("Memos", "Keywords", ctString);
+    store.AddCol("Memos", "Text", ctString);
+    store.AddCol("Memos", "Update", ctDateTime);
+}
+
+void AddDatedRow(TQuorvexDataAccessSystem& store, const std::string& title, double date)
+{
+    store.AddRow("Memos", title);
+    store.SetValue("Memos", "Title", title, title);
+    store.SetValue("Memos", "Keywords", title, "");
+    store.SetValue("Memos", "Text", title, "x");
+    store.SetValue("Memos", "Update", title, CellValue::DateTime(date));
+}
+
+// The whole content of a store as text, to compare stores.
+std::string Dump(const TQuorvexDataAccessSystem& store)
+{
+    std::string out = std::to_string(store.StrictTypes()) + "|";
+    for (int t = 0; t < store.TableCount(); ++t) {
+        out += store.GetTableName(t) + "(" + std::to_string(store.GetRowNameRule(t)) + "):";
+        for (int r = 0; r < store.RowCount(t); ++r)
+            out += store.GetRowName(t, r) + ",";
+        for (int c = 0; c < store.ColCount(t); ++c) {
+            out += store.GetColName(t, c) + "#" + std::to_string(store.GetColType(t, c)) + "[";
+            for (int r = 0; r < store.RowCount(t); ++r) {
+                const CellValue v = store.GetValue(t, c, r);
+                out += v.IsEmpty() ? "<empty>" : std::to_string(int(v.Kind())) + ":" + v.ToText();
+                out += ";";
+            }
+            out += "]";
+        }
+    }
+    return out;
+}
+
+class DocumentFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CurrentFormats() = LocaleFormats{};
+        folder = fs::temp_directory_path() / ("vellora-doc-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string RoundTrip(const TQuorvexDataAccessSystem& store)
+    {
+        const std::string file = (folder / "round.vlr").string();
+        store.SaveToFile(file, DocumentKey);
+        TQuorvexDataAccessSystem loaded;
+        loaded.LoadFromFile(file, DocumentKey);
+        return Dump(loaded);
+    }
+
+    fs::path folder;
+};
+
+const char* const kExamplePlain =
+    "01 01000000 4D656D6F7300 01000000 4100 04000000"
+    " 08 5469746C6500 00 4100"
+    " 08 4B6579776F72647300 00 00"
+    " 08 5465787400 00 7800"
+    " 07 55706461746500 00 000000008003E240"
+    " 01";
+
+TEST_F(DocumentFileTest, OneMemoGivesTheSeventyExampleBytes)
+{
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    AddDatedRow(store, "A", 36892.0);
+    store.SetValue("Memos", "Keywords", "A", "");
+
+    const std::string file = store.SaveToBytes(DocumentKey);
+    ASSERT_EQ(file.size(), 70u);
+    EXPECT_EQ(Unscramble(file, DocumentKey), FromHex(kExamplePlain));
+    EXPECT_EQ(file, ReadFile(DataFile("example.vlr")));
+
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromFile(DataFile("example.vlr"), DocumentKey);
+    EXPECT_EQ(Dump(loaded), Dump(store));
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Update", "A"), "2001/01/01");
+
+    loaded.LoadFromFile(DataFile("appended-byte.vlr"), DocumentKey);  // trailing bytes are ignored
+    EXPECT_EQ(Dump(loaded), Dump(store));
+}
+
+TEST_F(DocumentFileTest, EmptyStoreIsFiveBytes)
+{
+    TQuorvexDataAccessSystem store;
+    EXPECT_EQ(Unscramble(store.SaveToBytes(DocumentKey), DocumentKey), FromHex("01 00000000"));
+    store.AddTable("T");
+    store.AddCol("T", "C", ctInteger);  // no rows: only the column's type and name
+    EXPECT_EQ(Unscramble(store.SaveToBytes(DocumentKey), DocumentKey),
+              FromHex("01 01000000 5400 00000000 01000000 02 4300 01"));
+}
+
+TEST_F(DocumentFileTest, EveryColumnTypeRoundTrips)
+{
+    TQuorvexDataAccessSystem store;
+    store.AddTable("T");
+    const std::uint8_t types[] = {ctByte, ctSmallint, ctInteger, ctBoolean, ctSingle,
+                                  ctDouble, ctCurrency, ctDateTime, ctString, 12};
+    for (std::uint8_t type : types)
+        store.AddCol("T", "c" + std::to_string(type), type);
+    store.AddRow("T", "\x93\xfa\x96\x7b");  // 日本 in code page 932
+    store.AddRow("T", "empty");
+    const CellValue values[] = {CellValue(200), CellValue(-300), CellValue(-1), CellValue::Boolean(true),
+                                CellValue::Real(0.1), CellValue::Real(1e300), CellValue::Currency(-123456789),
+                                CellValue::DateTime(45048.25), CellValue("\x83\x81\x83\x82"), CellValue()};
+    for (int c = 0; c < 10; ++c)
+        store.SetValue("T", c, 0, values[c]);
+    store.SetValue("T", "c8", "empty", "");  // empty text, not an empty cell
+    store.SetRowNameRule("T", 0);
+    store.SetStrictTypes(3);
+
+    const std::string file = (folder / "types.vlr").string();
+    store.SaveToFile(file, DocumentKey);
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromFile(file, DocumentKey);
+    EXPECT_EQ(loaded.StrictTypes(), 3);
+    EXPECT_EQ(loaded.GetRowNameRule("T"), 0);
+    EXPECT_EQ(loaded.GetRowName("T", 0), "\x93\xfa\x96\x7b");
+    for (int c = 0; c < 10; ++c) {
+        if (c == 4) continue;
+        EXPECT_EQ(loaded.GetValue("T", c, 0), values[c]) << "column " << c;
+    }
+    EXPECT_EQ(loaded.GetValue("T", 4, 0), CellValue::Real(static_cast<float>(0.1)));
+    EXPECT_EQ(loaded.GetValue("T", "c8", "empty"), CellValue(""));
+    EXPECT_TRUE(loaded.GetValue("T", "c0", "empty").IsEmpty());
+    EXPECT_EQ(loaded.GetValueAsString("T", "c0", "empty"), loaded.GetValueAsString("T", "c8", "empty"));
+}
+
+TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
+{
+    // 2023-05-02 ... 2023-05-09: each date's double holds a 0xFF byte.
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    for (int serial = 45048; serial <= 45055; ++serial)
+        AddDatedRow(store, "m" + std::to_string(serial), serial);
+    const std::string bytes = store.SaveToBytes(DocumentKey);
+    EXPECT_EQ(bytes.substr(0, 8), FromHex("00564C52581A0100"));
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromBytes(bytes, DocumentKey, "dates.vlr");
+    for (int serial = 45048; serial <= 45055; ++serial)
+        EXPECT_EQ(loaded.GetValue("Memos", "Update", "m" + std::to_string(serial)), CellValue::DateTime(serial));
+
+    loaded.LoadFromFile(DataFile("extended.vlr"), DocumentKey);
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Update", 0), "2023/05/02");
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", 0), "\x88\xea\x8d\x73\x96\xda\r\n\x93\xf1\x8d\x73\x96\xda");
+}
+
+TEST_F(DocumentFileTest, CountsAndNegativeIntegersHoldingFFRoundTrip)
+{
+    for (int count : {255, 511}) {
+        TQuorvexDataAccessSystem store;
+        AddMemoLayout(store);
+        for (int i = 0; i < count; ++i)
+            AddDatedRow(store, "memo " + std::to_string(i), 36892.0);
+        TQuorvexDataAccessSystem loaded;
+        loaded.LoadFromBytes(store.SaveToBytes(DocumentKey), DocumentKey, "count.vlr");
+        EXPECT_EQ(loaded.RowCount("Memos"), count);
+    }
+    TQuorvexDataAccessSystem store;
+    store.AddTable("T");
+    store.AddCol("T", "I", ctInteger);
+    store.AddRow("T", "r");
+    store.SetValue("T", "I", "r", -1);
+    EXPECT_EQ(RoundTrip(store), Dump(store));
+
+    // Where the key byte is 0 an 0xFF passes unchanged: the legacy form stays.
+    const std::uint8_t zeroKey[] = {0x00};
+    const std::string legacy = store.SaveToBytes(zeroKey);
+    EXPECT_EQ(legacy, Unscramble(legacy, zeroKey));
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromBytes(legacy, zeroKey, "zero.vlr");
+    EXPECT_EQ(loaded.GetValue("T", "I", "r"), CellValue(-1));
+}
+
+TEST_F(DocumentFileTest, DamagedFilesRaiseAndLeaveTheStoreAsItWas)
+{
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    AddDatedRow(store, "kept", 40000.0);
+    const std::string before = Dump(store);
+
+    for (const char* name : {"truncated-in-text.vlr", "truncated-in-date.vlr", "overcount.vlr"}) {
+        try {
+            store.LoadFromFile(DataFile(name), DocumentKey);
+            ADD_FAILURE() << name << " loaded";
+        } catch (const EDamagedDocument& e) {
+            EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Dump(store), before) << name;
+    }
+    EXPECT_THROW(store.LoadFromFile(DataFile("duplicate-tables.vlr"), DocumentKey), EDuplicateTableName);
+    // Rows are added while the rule is still 1, whatever rule the file ends with.
+    EXPECT_THROW(store.LoadFromFile(DataFile("duplicate-rows.vlr"), DocumentKey), EDuplicateRowName);
+    const std::string missing = (folder / "missing.vlr").string();
+    try {
+        store.LoadFromFile(missing, DocumentKey);
+        ADD_FAILURE() << "missing file loaded";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.what(), "ファイル " + missing + " は開けません");
+    }
+    EXPECT_EQ(Dump(store), before);
+
+    // Every prefix of a real document fails cleanly.
+    const std::string example = Unscramble(ReadFile(DataFile("example.vlr")), DocumentKey);
+    for (std::size_t size = 0; size < example.size(); ++size) {
+        EXPECT_ANY_THROW(store.LoadFromBytes(Scramble(example.substr(0, size), DocumentKey), DocumentKey, "p"));
+        EXPECT_EQ(Dump(store), before);
+    }
+}
+
+TEST_F(DocumentFileTest, SavingReplacesTheFileWholeOrNotAtAll)
+{
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    AddDatedRow(store, "A", 36892.0);
+    const fs::path file = folder / "doc.vlr";
+    WriteFile(file, "old content");
+    ::chmod(file.c_str(), 0640);
+
+    store.SaveToFile(file.string(), DocumentKey);
+    EXPECT_EQ(ReadFile(file), store.SaveToBytes(DocumentKey));
+    struct stat info;
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // A text holding 0x00 is refused before the file is touched.
+    store.SetValue("Memos", "Text", "A", std::string("a\0b", 3));
+    EXPECT_THROW(store.SaveToFile(file.string(), DocumentKey), ENulInText);
+    TQuorvexDataAccessSystem reread;
+    reread.LoadFromFile(file.string(), DocumentKey);
+    EXPECT_EQ(reread.GetValueAsString("Memos", "Text", "A"), "x");
+
+    // A target that cannot be replaced raises the create error and leaves no temporary file.
+    store.SetValue("Memos", "Text", "A", "y");
+    fs::create_directory(folder / "dir.vlr");
+    const std::string target = (folder / "dir.vlr").string();
+    try {
+        store.SaveToFile(target, DocumentKey);
+        ADD_FAILURE() << "saved over a folder";
+    } catch (const EFCreateError& e) {
+        EXPECT_EQ(e.what(), "ファイル " + target + " を作成できません");
+    }
+    EXPECT_THROW(store.SaveToFile((folder / "no" / "such.vlr").string(), DocumentKey), EFCreateError);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+        ++entries;
+    EXPECT_EQ(entries, 2);  // doc.vlr and dir.vlr
+}
+
+}  // namespace
