@@ -38,10 +38,17 @@ void ClearMemos(TQuorvexDataAccessSystem& store);
 int MemoCount(const TQuorvexDataAccessSystem& store);
 // A new memo compares its title with every "Title" cell.
 bool MemoTitleExists(const TQuorvexDataAccessSystem& store, const std::string& title);
-// Appends the row of a memo saved for the first time.
+// The position of the row named title, or -1 when there is none.
+int FindMemoRow(const TQuorvexDataAccessSystem& store, const std::string& title);
+// Appends the row of a memo saved for the first time; an empty title is
+// refused with Exception ("空の文字列は無効です").
 void AddMemoRow(TQuorvexDataAccessSystem& store, const std::string& title);
-// Writes Title, Keywords, Text and Update (updateSerial, normally today).
+// Writes Title, Keywords, Text and Update (updateSerial, normally today) of
+// the row named memo.Title. If a write fails, the cells already written get
+// their old values back before the exception passes on.
 void WriteMemo(TQuorvexDataAccessSystem& store, const MemoRecord& memo, double updateSerial);
+// Renames the row and writes the new title into its "Title" cell; an empty
+// new title is refused like in AddMemoRow.
 void RenameMemo(TQuorvexDataAccessSystem& store, const std::string& oldTitle, const std::string& newTitle);
 void DeleteMemo(TQuorvexDataAccessSystem& store, const std::string& title);
 MemoRecord ReadMemo(const TQuorvexDataAccessSystem& store, const std::string& title);

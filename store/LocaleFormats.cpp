@@ -1,0 +1,7 @@
+#include "LocaleFormats.h"
+
+LocaleFormats& CurrentFormats()
+{
+    static LocaleFormats formats;
+    return formats;
+}

@@ -1,0 +1,183 @@
+#include "MemoDocument.h"
+
+#include "Exceptions.h"
+#include "KeywordText.h"
+
+#include <string_view>
+
+namespace {
+
+using namespace MemoLayout;
+
+constexpr const char* kEmptyTitleMessage = "空の文字列は無効です";
+constexpr const char* kCsvWriteFailed = "CSV ファイルへの書き込みに失敗しました";
+constexpr std::size_t kCsvChunk = 1 << 20;
+
+void RequireTitle(const std::string& title)
+{
+    if (title.empty())
+        throw Exception(kEmptyTitleMessage);
+}
+
+// A cell's content as text without copying text cells; other kinds are
+// converted into scratch.
+std::string_view CellTextView(const CellValue& cell, std::string& scratch)
+{
+    if (cell.IsText())
+        return cell.AsText();
+    if (cell.IsEmpty())
+        return {};
+    scratch = cell.ToText();
+    return scratch;
+}
+
+// Whether the keyword text holds every one of the wanted keywords; the text
+// is decoded once, whatever the number of wanted keywords.
+bool CarriesAll(std::string_view keywordText, const std::vector<std::string>& wanted, std::vector<char>& seen)
+{
+    seen.assign(wanted.size(), 0);
+    std::size_t missing = wanted.size();
+    KeywordReader reader(keywordText);
+    std::string_view keyword;
+    while (missing > 0 && reader.Next(keyword)) {
+        for (std::size_t i = 0; i < wanted.size(); ++i) {
+            if (!seen[i] && keyword == wanted[i]) {
+                seen[i] = 1;
+                --missing;
+            }
+        }
+    }
+    return missing == 0;
+}
+
+void WriteCsvChunk(std::ostream& out, std::string& buffer)
+{
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    buffer.clear();
+    if (!out)
+        throw Exception(kCsvWriteFailed);
+}
+
+}  // namespace
+
+void CreateMemoLayout(TQuorvexDataAccessSystem& store)
+{
+    store.AddTable(Table);
+    store.AddCol(Table, MemoLayout::Title, ctString);
+    store.AddCol(Table, Keywords, ctString);
+    store.AddCol(Table, MemoLayout::Text, ctString);
+    store.AddCol(Table, Update, ctDateTime);
+}
+
+void ClearMemos(TQuorvexDataAccessSystem& store) { store.ClearRows(Table); }
+
+int MemoCount(const TQuorvexDataAccessSystem& store) { return store.RowCount(Table); }
+
+bool MemoTitleExists(const TQuorvexDataAccessSystem& store, const std::string& title)
+{
+    const int table = store.TableIndex(Table);
+    const int col = store.ColIndex(table, MemoLayout::Title);
+    const int rows = store.RowCount(table);
+    std::string scratch;
+    for (int row = 0; row < rows; ++row)
+        if (CellTextView(store.CellAt(table, col, row), scratch) == title)
+            return true;
+    return false;
+}
+
+int FindMemoRow(const TQuorvexDataAccessSystem& store, const std::string& title)
+{
+    const int table = store.TableIndex(Table);
+    try {
+        return store.RowIndex(table, title);
+    } catch (const EUnregisteredName&) {
+        return -1;
+    }
+}
+
+void AddMemoRow(TQuorvexDataAccessSystem& store, const std::string& title)
+{
+    RequireTitle(title);
+    store.AddRow(Table, title);
+}
+
+void WriteMemo(TQuorvexDataAccessSystem& store, const MemoRecord& memo, double updateSerial)
+{
+    static constexpr const char* columns[] = {MemoLayout::Title, Keywords, MemoLayout::Text, Update};
+    const CellValue values[] = {memo.Title, EncodeKeywordText(memo.Keywords), memo.Text,
+                                CellValue::DateTime(updateSerial)};
+    // Reading the cells first resolves the row and every column before any
+    // change; the old values put the memo back if a later write fails.
+    CellValue previous[4];
+    for (int i = 0; i < 4; ++i)
+        previous[i] = store.GetValue(Table, columns[i], memo.Title);
+    int written = 0;
+    try {
+        for (; written < 4; ++written)
+            store.SetValue(Table, columns[written], memo.Title, values[written]);
+    } catch (...) {
+        for (int i = 0; i < written; ++i)
+            store.SetValue(Table, columns[i], memo.Title, previous[i]);
+        throw;
+    }
+}
+
+void RenameMemo(TQuorvexDataAccessSystem& store, const std::string& oldTitle, const std::string& newTitle)
+{
+    RequireTitle(newTitle);
+    // The renamed row by position: a document whose row rule allows equal
+    // names might hold another row named newTitle before it.
+    const int row = store.RowIndex(Table, oldTitle);
+    store.RenameRow(Table, oldTitle, newTitle);
+    store.SetValueAsString(Table, MemoLayout::Title, row, newTitle);
+}
+
+void DeleteMemo(TQuorvexDataAccessSystem& store, const std::string& title) { store.DeleteRow(Table, title); }
+
+MemoRecord ReadMemo(const TQuorvexDataAccessSystem& store, const std::string& title)
+{
+    MemoRecord memo;
+    memo.Keywords = DecodeKeywordText(store.GetValueAsString(Table, Keywords, title));
+    memo.Text = store.GetValueAsString(Table, MemoLayout::Text, title);
+    memo.Title = title;
+    return memo;
+}
+
+std::vector<int> SearchMemos(const TQuorvexDataAccessSystem& store, const std::vector<std::string>& keywords)
+{
+    std::vector<int> found;
+    if (keywords.empty())
+        return found;
+    const int table = store.TableIndex(Table);
+    const int col = store.ColIndex(table, Keywords);
+    const int rows = store.RowCount(table);
+    std::string scratch;
+    std::vector<char> seen;
+    for (int row = 0; row < rows; ++row)
+        if (CarriesAll(CellTextView(store.CellAt(table, col, row), scratch), keywords, seen))
+            found.push_back(row);
+    return found;
+}
+
+void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
+{
+    const int table = store.TableIndex(Table);
+    const int cols[] = {store.ColIndex(table, MemoLayout::Title), store.ColIndex(table, Keywords),
+                        store.ColIndex(table, MemoLayout::Text), store.ColIndex(table, Update)};
+    const int rows = store.RowCount(table);
+    // Records are gathered into large chunks: one stream write per chunk.
+    std::string buffer;
+    for (int row = 0; row < rows; ++row) {
+        for (int field = 0; field < 4; ++field) {
+            if (field > 0)
+                buffer += ',';
+            AppendQuotedField(buffer, store.GetValueAsString(table, cols[field], row));
+        }
+        buffer += "\r\n";
+        if (buffer.size() >= kCsvChunk)
+            WriteCsvChunk(out, buffer);
+    }
+    WriteCsvChunk(out, buffer);
+    if (!out.flush())
+        throw Exception(kCsvWriteFailed);
+}
