@@ -457,6 +457,24 @@ TEST_F(IniSaveProps, AutoSaveRunsWhenTheOwnerGoesAway)
     }
     EXPECT_EQ(ReadText(otherPath), "[bar]\r\nLeft=7\r\n\r\n");
 
+    // Re-creating the native window saves too.
+    struct TRecreatableWindow : TTestWindow {
+        using QWidget::create;
+        using QWidget::destroy;
+    };
+    const QString recreatedPath = dir.filePath("recreated.ini");
+    {
+        TRecreatableWindow window;
+        auto* s = new TIniSaveProps(&window);
+        s->SetFileName(recreatedPath);
+        s->Props().Add(window.tlbMain, "Left");
+        window.show();
+        window.tlbMain->m_left = 3;
+        window.destroy();
+        EXPECT_EQ(ReadText(recreatedPath), "[tlbMain]\r\nLeft=3\r\n\r\n");
+        window.create();
+    }
+
     // A failing automatic save is reported, not thrown through Qt.
     QString reported;
     {
