@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 #include "QuorvexDataAccessSystem.h"
+#include "Scrambler.h"
 
 #include <bit>
 #include <cstring>
@@ -50,27 +51,36 @@ private:
     std::string out_;
 };
 
+// Reads fields from a file being unscrambled as the reading goes.
 class StreamCursor {
 public:
-    StreamCursor(std::string_view data, const std::string& fileName) : data_(data), fileName_(fileName) {}
+    StreamCursor(TUnscrambler& plain, const std::string& fileName) : plain_(plain), fileName_(fileName) {}
 
     template <typename T>
     T Get()
     {
         Need(sizeof(T));
         T value;
-        std::memcpy(&value, data_.data() + pos_, sizeof(T));
+        std::memcpy(&value, plain_.Ready().data() + pos_, sizeof(T));
         pos_ += sizeof(T);
         return value;
     }
     std::string GetText()
     {
-        const auto end = data_.find('\0', pos_);
-        if (end == std::string_view::npos)
-            Fail("テキストの途中でデータが終わっています");
-        std::string text(data_.substr(pos_, end - pos_));
-        pos_ = end + 1;
-        return text;
+        std::size_t scanned = pos_;
+        for (;;) {
+            plain_.ReadyUpTo(scanned + 1);
+            const std::string_view ready = plain_.Ready();
+            const auto end = ready.find('\0', scanned);
+            if (end != std::string_view::npos) {
+                std::string text(ready.substr(pos_, end - pos_));
+                pos_ = end + 1;
+                return text;
+            }
+            if (ready.size() == plain_.Size())
+                Fail("テキストの途中でデータが終わっています");
+            scanned = ready.size();
+        }
     }
     // A record count, which cannot exceed what the remaining bytes can hold
     // when each record takes at least minBytes.
@@ -79,7 +89,7 @@ public:
         const std::int32_t count = Get<std::int32_t>();
         if (count <= 0)
             return 0;
-        if (static_cast<std::size_t>(count) > (data_.size() - pos_) / minBytes)
+        if (static_cast<std::size_t>(count) > (plain_.Size() - pos_) / minBytes)
             Fail("件数 " + std::to_string(count) + " に対してデータが足りません");
         return count;
     }
@@ -102,12 +112,13 @@ public:
 private:
     void Need(std::size_t bytes)
     {
-        if (data_.size() - pos_ < bytes)
+        if (plain_.Size() - pos_ < bytes)
             Fail("位置 " + std::to_string(pos_) + " でデータが終わっています");
+        plain_.ReadyUpTo(pos_ + bytes);
     }
     [[noreturn]] void Fail(const std::string& detail) { throw EDamagedDocument(fileName_, detail); }
 
-    std::string_view data_;
+    TUnscrambler& plain_;
     const std::string& fileName_;
     std::size_t pos_ = 0;
 };
@@ -154,7 +165,7 @@ std::string TDocumentFormat::Write(const TQuorvexDataAccessSystem& store)
     return out.Take();
 }
 
-void TDocumentFormat::Read(std::string_view plain, const std::string& fileName, TQuorvexDataAccessSystem& store)
+void TDocumentFormat::Read(TUnscrambler& plain, const std::string& fileName, TQuorvexDataAccessSystem& store)
 {
     StreamCursor in(plain, fileName);
     store.strictTypes_ = in.Get<std::uint8_t>();

@@ -22,9 +22,9 @@
 // ignored.
 
 #include <string>
-#include <string_view>
 
 class TQuorvexDataAccessSystem;
+class TUnscrambler;
 
 class TDocumentFormat {
 public:
@@ -33,5 +33,5 @@ public:
     static std::string Write(const TQuorvexDataAccessSystem& store);
     // Fills an empty store. Raises EDamagedDocument (naming fileName) when
     // the data ends early, and the store's duplicate-name exceptions.
-    static void Read(std::string_view plain, const std::string& fileName, TQuorvexDataAccessSystem& store);
+    static void Read(TUnscrambler& plain, const std::string& fileName, TQuorvexDataAccessSystem& store);
 };

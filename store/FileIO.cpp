@@ -76,19 +76,21 @@ std::string ReadWholeFile(const std::string& fileName)
     struct stat info;
     if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode))
         throw EFOpenError(fileName);
-    std::string bytes;
-    if (S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[1 << 16];
+    // Read straight into the result; a file that grows while read is read on.
+    std::string bytes(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16, '\0');
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0) {
             if (errno == EINTR) continue;
             throw EFOpenError(fileName);
         }
         if (got == 0) break;
-        bytes.append(chunk, static_cast<std::size_t>(got));
+        filled += static_cast<std::size_t>(got);
     }
+    bytes.resize(filled);
     return bytes;
 }
 

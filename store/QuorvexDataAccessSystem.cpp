@@ -100,9 +100,7 @@ void TQuorvexDataAccessSystem::AddCol(const NameOrIndex& Table, const std::strin
 
 void TQuorvexDataAccessSystem::AddRow(const NameOrIndex& Table, const std::string& Name)
 {
-    TTable& table = TableAt(Table);
-    table.CheckRowName(Name);
-    table.AppendRow(Name);
+    TableAt(Table).AddRow(Name);
 }
 
 void TQuorvexDataAccessSystem::DeleteRow(const NameOrIndex& Table, const NameOrIndex& Row)
@@ -217,14 +215,22 @@ void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleK
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)
 {
-    // Read into a fresh store and take its content only when all went well:
-    // a failed load leaves this store exactly as it was.
-    TQuorvexDataAccessSystem loaded;
-    TDocumentFormat::Read(Unscramble(fileBytes, Key), FileName, loaded);
-    Swap(loaded);
+    std::string bytes(fileBytes);
+    LoadScrambled(bytes, Key, FileName);
 }
 
 void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, ScrambleKey Key)
 {
-    LoadFromBytes(ReadWholeFile(FileName), Key, FileName);
+    std::string bytes = ReadWholeFile(FileName);
+    LoadScrambled(bytes, Key, FileName);
+}
+
+void TQuorvexDataAccessSystem::LoadScrambled(std::string& bytes, ScrambleKey Key, const std::string& FileName)
+{
+    // Read into a fresh store and take its content only when all went well:
+    // a failed load leaves this store exactly as it was.
+    TUnscrambler plain(bytes, Key);
+    TQuorvexDataAccessSystem loaded;
+    TDocumentFormat::Read(plain, FileName, loaded);
+    Swap(loaded);
 }

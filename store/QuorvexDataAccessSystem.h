@@ -93,6 +93,7 @@ public:
 private:
     friend class TDocumentFormat;
 
+    void LoadScrambled(std::string& bytes, ScrambleKey Key, const std::string& FileName);
     TTable& TableAt(const NameOrIndex& Table);
     const TTable& TableAt(const NameOrIndex& Table) const;
 

@@ -1,5 +1,7 @@
 #include "Scrambler.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kExtendedMarker("\x00VLRX\x1A\x01\x00", 8);
@@ -10,48 +12,90 @@ std::uint8_t KeyByte(ScrambleKey key, std::size_t position)
     return key.empty() ? 0 : key[position % key.size()];
 }
 
-unsigned Byte(char c) { return static_cast<unsigned char>(c); }
+unsigned char LegacyWrite(unsigned char p, unsigned char k)
+{
+    const unsigned sum = unsigned(p) + k;
+    return static_cast<unsigned char>(sum > 255 ? sum - 255 : sum);
+}
+// The legacy reading rule in 8-bit arithmetic: adding 255 is subtracting 1.
+unsigned char LegacyRead(unsigned char c, unsigned char k)
+{
+    return static_cast<unsigned char>(c - k - (c < k ? 1 : 0));
+}
+unsigned char ExtendedWrite(unsigned char p, unsigned char k) { return static_cast<unsigned char>(p + k); }
+unsigned char ExtendedRead(unsigned char c, unsigned char k) { return static_cast<unsigned char>(c - k); }
 
 }  // namespace
 
+TKeyStream::TKeyStream(ScrambleKey key) : period_(key.empty() ? 1 : key.size())
+{
+    // Long enough that a run starting at any key position finds a whole
+    // block after it: the inner loops then run without a modulo and vectorise.
+    block_.resize(period_ * 65);
+    for (std::size_t i = 0; i < block_.size(); ++i)
+        block_[i] = KeyByte(key, i);
+}
+
+template <unsigned char (*Op)(unsigned char, unsigned char)>
+void TKeyStream::Apply(char* bytes, std::size_t size, std::size_t keyPosition) const
+{
+    auto* __restrict data = reinterpret_cast<unsigned char*>(bytes);
+    const unsigned char* __restrict k = block_.data() + keyPosition % period_;
+    const std::size_t run = period_ * 64;
+    std::size_t i = 0;
+    for (; i + run <= size; i += run)
+        for (std::size_t j = 0; j < run; ++j)
+            data[i + j] = Op(data[i + j], k[j]);
+    for (std::size_t j = 0; i + j < size; ++j)
+        data[i + j] = Op(data[i + j], k[j]);
+}
+
+TUnscrambler::TUnscrambler(std::string& file, ScrambleKey key)
+    : keys_(key), extended_(std::string_view(file).substr(0, kExtendedMarker.size()) == kExtendedMarker)
+{
+    const std::size_t skip = extended_ ? kExtendedMarker.size() : 0;
+    body_ = file.data() + skip;
+    size_ = file.size() - skip;
+}
+
+void TUnscrambler::ReadyUpTo(std::size_t end)
+{
+    if (end <= ready_)
+        return;
+    const std::size_t upTo = std::min(size_, std::max(end, ready_ + kChunk));
+    if (extended_)
+        keys_.Apply<ExtendedRead>(body_ + ready_, upTo - ready_, ready_);
+    else
+        keys_.Apply<LegacyRead>(body_ + ready_, upTo - ready_, ready_);
+    ready_ = upTo;
+}
+
 bool LegacyRepresentable(std::string_view plain, ScrambleKey key)
 {
-    for (std::size_t i = 0; i < plain.size(); ++i)
-        if (Byte(plain[i]) == 0xFF && KeyByte(key, i) != 0)
+    for (std::size_t i = plain.find('\xFF'); i != std::string_view::npos; i = plain.find('\xFF', i + 1))
+        if (KeyByte(key, i) != 0)
             return false;
     return true;
 }
 
 std::string Scramble(std::string_view plain, ScrambleKey key)
 {
-    if (LegacyRepresentable(plain, key)) {
-        std::string out(plain);
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            unsigned c = Byte(out[i]) + KeyByte(key, i);
-            if (c > 255) c -= 255;
-            out[i] = static_cast<char>(c);
-        }
-        return out;
-    }
-    std::string out(kExtendedMarker);
-    out.reserve(kExtendedMarker.size() + plain.size());
-    for (std::size_t i = 0; i < plain.size(); ++i)
-        out.push_back(static_cast<char>((Byte(plain[i]) + KeyByte(key, i)) & 0xFF));
+    const TKeyStream keys(key);
+    const bool legacy = LegacyRepresentable(plain, key);
+    std::string out(legacy ? std::string_view() : kExtendedMarker);
+    const std::size_t start = out.size();
+    out.append(plain);
+    if (legacy)
+        keys.Apply<LegacyWrite>(out.data() + start, plain.size(), 0);
+    else
+        keys.Apply<ExtendedWrite>(out.data() + start, plain.size(), 0);
     return out;
 }
 
 std::string Unscramble(std::string_view file, ScrambleKey key)
 {
-    if (file.substr(0, kExtendedMarker.size()) == kExtendedMarker) {
-        std::string out(file.substr(kExtendedMarker.size()));
-        for (std::size_t i = 0; i < out.size(); ++i)
-            out[i] = static_cast<char>((Byte(out[i]) - KeyByte(key, i)) & 0xFF);
-        return out;
-    }
-    std::string out(file);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const unsigned c = Byte(out[i]), k = KeyByte(key, i);
-        out[i] = static_cast<char>(c >= k ? c - k : c + 255 - k);
-    }
-    return out;
+    std::string bytes(file);
+    TUnscrambler plain(bytes, key);
+    plain.ReadyUpTo(plain.Size());
+    return std::string(plain.Ready());
 }

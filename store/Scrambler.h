@@ -17,8 +17,40 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using ScrambleKey = std::span<const std::uint8_t>;
+
+// The key repeated, applied to runs of bytes at any key position.
+class TKeyStream {
+public:
+    explicit TKeyStream(ScrambleKey key);
+    template <unsigned char (*Op)(unsigned char, unsigned char)>
+    void Apply(char* bytes, std::size_t size, std::size_t keyPosition) const;
+
+private:
+    std::size_t period_;
+    std::vector<unsigned char> block_;
+};
+
+// Unscrambles a file's bytes in place, a chunk at a time as a reader asks
+// for them, so that each byte is still in the cache when it is parsed.
+class TUnscrambler {
+public:
+    TUnscrambler(std::string& file, ScrambleKey key);
+    std::size_t Size() const { return size_; }
+    // Makes the first end bytes of the plain stream readable.
+    void ReadyUpTo(std::size_t end);
+    std::string_view Ready() const { return {body_, ready_}; }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 16;
+    TKeyStream keys_;
+    bool extended_;
+    char* body_;
+    std::size_t size_;
+    std::size_t ready_ = 0;
+};
 
 // True when every byte survives the legacy rule with this key.
 bool LegacyRepresentable(std::string_view plain, ScrambleKey key);

@@ -5,32 +5,39 @@
 int TTable::FindRow(const std::string& name) const
 {
     EnsureIndex();
-    const auto found = rowIndex_.find(name);
-    return found == rowIndex_.end() ? -1 : found->second.first;
+    return index_.Find(name);
 }
 
 void TTable::CheckRowName(const std::string& name) const
 {
-    const bool checked = RowNameRule == 0 || (RowNameRule == 1 && !name.empty());
-    if (checked && FindRow(name) >= 0)
+    if (NameChecked(name) && FindRow(name) >= 0)
         throw EDuplicateRowName();
 }
 
-void TTable::AppendRow(std::string name)
+void TTable::AddRow(std::string name)
 {
-    if (indexValid_)
-        IndexName(name, RowCount());
+    const int row = RowCount();
+    const bool checked = NameChecked(name);
+    if (checked)
+        EnsureIndex();
     rowNames_.push_back(std::move(name));
+    if (checked || indexValid_) {
+        // One probe both checks and indexes the name.
+        if (!index_.Insert(row, checked)) {
+            rowNames_.pop_back();
+            throw EDuplicateRowName();
+        }
+    }
     for (TCol& col : cols_)
         col.Cells.emplace_back();
 }
 
 void TTable::RemoveRow(int row)
 {
-    if (row == RowCount() - 1 && indexValid_)
-        UnindexName(rowNames_[row], row);
+    if (row == RowCount() - 1 && IndexEditable())
+        index_.Erase(row);
     else
-        indexValid_ = false;  // every later position moves up; rebuilt on the next lookup
+        indexValid_ = false;  // later positions move up; rebuilt on the next lookup
     rowNames_.erase(rowNames_.begin() + row);
     for (TCol& col : cols_)
         col.Cells.erase(col.Cells.begin() + row);
@@ -41,24 +48,26 @@ void TTable::ClearRows()
     rowNames_.clear();
     for (TCol& col : cols_)
         col.Cells.clear();
-    rowIndex_.clear();
+    index_.Clear();
     indexValid_ = true;
 }
 
 void TTable::SetRowName(int row, std::string name)
 {
-    if (indexValid_) {
-        UnindexName(rowNames_[row], row);
-        if (indexValid_)
-            IndexName(name, row);
+    if (IndexEditable()) {
+        index_.Erase(row);
+        rowNames_[row] = std::move(name);
+        index_.Insert(row, false);
+    } else {
+        rowNames_[row] = std::move(name);
+        indexValid_ = false;
     }
-    rowNames_[row] = std::move(name);
 }
 
 void TTable::ReserveRows(std::size_t count)
 {
     rowNames_.reserve(count);
-    rowIndex_.reserve(count);
+    index_.Reserve(count);
 }
 
 int TTable::FindCol(const std::string& name) const
@@ -76,35 +85,13 @@ void TTable::AppendCol(std::string name, std::uint8_t colType)
     cols_.push_back(std::move(col));
 }
 
-void TTable::IndexName(const std::string& name, int row) const
-{
-    auto [entry, inserted] = rowIndex_.try_emplace(name, NameEntry{row, 1});
-    if (!inserted) {
-        ++entry->second.count;
-        if (row < entry->second.first)
-            entry->second.first = row;
-    }
-}
-
-void TTable::UnindexName(const std::string& name, int row)
-{
-    const auto entry = rowIndex_.find(name);
-    if (entry == rowIndex_.end())
-        return;
-    if (entry->second.count == 1)
-        rowIndex_.erase(entry);
-    else if (entry->second.first == row)
-        indexValid_ = false;  // the next bearer of the name is not known here
-    else
-        --entry->second.count;
-}
-
 void TTable::EnsureIndex() const
 {
     if (indexValid_)
         return;
-    rowIndex_.clear();
+    index_.Clear();
+    index_.Reserve(rowNames_.size());
     for (int i = 0; i < RowCount(); ++i)
-        IndexName(rowNames_[i], i);
+        index_.Insert(i, false);
     indexValid_ = true;
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The store's private building blocks: a table owns its columns and its row
 // names; a column owns one cell per row, cell i belonging to row i. Beside
-// the row names the table keeps an index from name to its first position and
-// count, so that lookups and duplicate checks do not scan every row.
+// the row names the table keeps an index from name to first position, so
+// that lookups and duplicate checks do not scan every row.
 
 #include "CellValue.h"
+#include "RowNameIndex.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 struct TElement {
@@ -27,6 +27,8 @@ public:
 class TTable {
 public:
     explicit TTable(std::string name) : name_(std::move(name)) {}
+    TTable(const TTable&) = delete;  // the index points at this table's names
+    TTable& operator=(const TTable&) = delete;
 
     const std::string& Name() const { return name_; }
     std::uint8_t RowNameRule = 1;
@@ -38,7 +40,8 @@ public:
     // Raises EDuplicateRowName when the rule forbids a row of this name.
     void CheckRowName(const std::string& name) const;
 
-    void AppendRow(std::string name);
+    // Appends a row after the name check (EDuplicateRowName).
+    void AddRow(std::string name);
     void RemoveRow(int row);
     void ClearRows();
     void SetRowName(int row, std::string name);
@@ -56,17 +59,14 @@ public:
     void PlaceCell(int col, int row, CellValue value) { cols_[col].Cells[row].Value = std::move(value); }
 
 private:
-    struct NameEntry {
-        int first;
-        int count;
-    };
-    void IndexName(const std::string& name, int row) const;
-    void UnindexName(const std::string& name, int row);
+    bool NameChecked(const std::string& name) const { return RowNameRule == 0 || (RowNameRule == 1 && !name.empty()); }
+    // Whether one row's entry can be dropped without rebuilding.
+    bool IndexEditable() const { return indexValid_ && index_.Duplicates() == 0; }
     void EnsureIndex() const;
 
     std::string name_;
     std::vector<std::string> rowNames_;
     std::vector<TCol> cols_;
-    mutable std::unordered_map<std::string, NameEntry> rowIndex_;
+    mutable TRowNameIndex index_{rowNames_};
     mutable bool indexValid_ = true;
 };
