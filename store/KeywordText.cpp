@@ -65,67 +65,29 @@ std::vector<std::string> DecodeKeywordText(std::string_view text)
     return keywords;
 }
 
-KeywordReader::KeywordReader(std::string_view text) : text_(text.substr(0, text.find('\0')))
-{
-    SkipBlanks();
-}
-
-void KeywordReader::SkipBlanks()
-{
-    while (pos_ < text_.size() && IsBlankByte(text_[pos_]))
-        ++pos_;
-}
-
-bool KeywordReader::Next(std::string_view& keyword)
-{
-    if (pos_ >= text_.size())
-        return false;
-    keyword = text_[pos_] == '"' ? ReadQuoted() : ReadPlain();
-    SkipBlanks();
-    if (pos_ < text_.size() && text_[pos_] == ',') {
-        ++pos_;
-        SkipBlanks();
-    }
-    return true;
-}
-
 // From an opening quote to its closing one, a doubled quote read as one; an
-// unclosed quote runs to the end of the text.
+// unclosed quote runs to the end of the text (or to a 0x00 byte).
 std::string_view KeywordReader::ReadQuoted()
 {
-    const std::size_t start = ++pos_;
-    std::size_t from = start;
-    std::size_t end = text_.size();
+    const char* start = ++pos_;
+    const char* from = start;
     bool doubled = false;
     unquoted_.clear();
-    for (;;) {
-        const std::size_t quote = text_.find('"', from);
-        if (quote == std::string_view::npos) {
-            pos_ = text_.size();
-            break;
-        }
-        if (quote + 1 < text_.size() && text_[quote + 1] == '"') {
-            unquoted_.append(text_, from, quote + 1 - from);
-            from = quote + 2;
-            doubled = true;
+    for (; pos_ != end_ && *pos_ != '\0'; ++pos_) {
+        if (*pos_ != '"')
             continue;
-        }
-        end = quote;
-        pos_ = quote + 1;
-        break;
+        if (pos_ + 1 == end_ || pos_[1] != '"')
+            break;
+        unquoted_.append(from, static_cast<std::size_t>(pos_ + 1 - from));
+        from = ++pos_ + 1;
+        doubled = true;
     }
+    const char* end = pos_;
+    if (pos_ != end_ && *pos_ == '"')
+        ++pos_;  // the closing quote
     // Without a doubled quote the keyword is a plain slice of the text.
     if (!doubled)
-        return text_.substr(start, end - start);
-    unquoted_.append(text_, from, end - from);
+        return {start, static_cast<std::size_t>(end - start)};
+    unquoted_.append(from, static_cast<std::size_t>(end - from));
     return unquoted_;
-}
-
-// Up to, not including, the first blank or control byte or comma.
-std::string_view KeywordReader::ReadPlain()
-{
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsBlankByte(text_[pos_]) && text_[pos_] != ',')
-        ++pos_;
-    return text_.substr(start, pos_ - start);
 }

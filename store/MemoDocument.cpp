@@ -31,6 +31,13 @@ std::string_view CellTextView(const CellValue& cell, std::string& scratch)
     return scratch;
 }
 
+// Equality of a decoded keyword with a wanted one; the length and the
+// first byte decide most comparisons without a call.
+bool SameKeyword(std::string_view keyword, const std::string& wanted)
+{
+    return keyword.size() == wanted.size() && (keyword.empty() || keyword[0] == wanted[0]) && keyword == wanted;
+}
+
 // Whether the keyword text holds every one of the wanted keywords; the text
 // is decoded once, whatever the number of wanted keywords.
 bool CarriesAll(std::string_view keywordText, const std::vector<std::string>& wanted, std::vector<char>& seen)
@@ -41,7 +48,7 @@ bool CarriesAll(std::string_view keywordText, const std::vector<std::string>& wa
     std::string_view keyword;
     while (missing > 0 && reader.Next(keyword)) {
         for (std::size_t i = 0; i < wanted.size(); ++i) {
-            if (!seen[i] && keyword == wanted[i]) {
+            if (!seen[i] && SameKeyword(keyword, wanted[i])) {
                 seen[i] = 1;
                 --missing;
             }

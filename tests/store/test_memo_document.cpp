@@ -13,6 +13,13 @@ using Keywords = std::vector<std::string>;
 
 constexpr double kMay2 = 45048;  // 2023-05-02
 
+std::string Numbered(const char* prefix, int number)
+{
+    std::string text = prefix;
+    text += std::to_string(number);
+    return text;
+}
+
 class MemoDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -180,9 +187,9 @@ TEST_F(MemoDocumentTest, SearchScalesToManyMemos)
 {
     constexpr int count = 100000;
     for (int i = 0; i < count; ++i) {
-        const std::string title = "memo" + std::to_string(i);
+        const std::string title = Numbered("memo", i);
         AddMemoRow(store, title);
-        WriteMemo(store, MemoRecord{title, {"p" + std::to_string(i % 7), "共通", "q" + std::to_string(i % 11)}, "t"},
+        WriteMemo(store, MemoRecord{title, {Numbered("p", i % 7), "共通", Numbered("q", i % 11)}, "t"},
                   kMay2);
     }
     const auto start = std::chrono::steady_clock::now();
@@ -221,7 +228,7 @@ TEST_F(MemoDocumentTest, LargeCsvIsWrittenWhole)
     const std::string text(3000, 'x');
     std::string expected;
     for (int i = 0; i < 1000; ++i) {
-        const std::string title = "m" + std::to_string(i);
+        const std::string title = Numbered("m", i);
         Save(title, {"k"}, text);
         expected += title + ",k," + text + ",2023/05/02\r\n";
     }

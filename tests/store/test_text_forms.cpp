@@ -163,9 +163,12 @@ TEST(TextForms, TwoDigitYearsLieWithinFiftyYearsOfToday)
         DecodeDate(TodaySerial(), y, m, d);
         return y;
     }();
+    std::string text = "02.05.";
+    text += std::to_string(thisYear % 100);
+    const std::optional<double> serial = ParseDateTime(text, German());
+    ASSERT_TRUE(serial.has_value());
     int y, m, d;
-    ASSERT_TRUE(ParseDateTime("02.05." + std::to_string(thisYear % 100), German()).has_value());
-    DecodeDate(*ParseDateTime("02.05." + std::to_string(thisYear % 100), German()), y, m, d);
+    DecodeDate(*serial, y, m, d);
     EXPECT_EQ(y, thisYear);
 }
 
