@@ -6,7 +6,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vellora");
+    QApplication::setApplicationName("vellora");  // names the per-user settings folder
     QApplication::setApplicationDisplayName("Vellora");
     QApplication::setApplicationVersion(VELLORA_VERSION);
 
