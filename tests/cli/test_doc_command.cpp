@@ -1,7 +1,10 @@
+#include "ArgumentList.h"
 #include "Cp932Codec.h"
 #include "DocCommand.h"
+#include "LineBreaks.h"
 #include "MemoDocument.h"
 #include "TextForms.h"
+#include "UsageError.h"
 
 #include <gtest/gtest.h>
 
@@ -217,6 +220,24 @@ TEST_F(DocCommandTest, DoubleDashLetsTitlesStartWithADash)
     const Result added = Run({"add", document, "--", "-dash"}, "body");
     ASSERT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(Run({"show", document, "--", "-dash"}).out, "body");
+}
+
+TEST(ArgumentList, SplitsPositionalsFlagsAndValues)
+{
+    const ArgumentList args({"f", "--k", "1", "--k=2", "--flag", "--", "--k"}, {"--flag"}, {"--k"});
+    EXPECT_EQ(args.Positional(), (std::vector<std::string>{"f", "--k"}));
+    EXPECT_EQ(args.Values("--k"), (std::vector<std::string>{"1", "2"}));
+    EXPECT_TRUE(args.HasFlag("--flag"));
+    EXPECT_THROW(ArgumentList({"--flag=1"}, {"--flag"}, {}), UsageError);
+    EXPECT_THROW(ArgumentList({"-x"}, {}, {}), UsageError);
+    EXPECT_EQ(ArgumentList({"-"}, {}, {}).Positional(), std::vector<std::string>{"-"});
+}
+
+TEST(LineBreaks, NormaliseBothWays)
+{
+    EXPECT_EQ(ToCrLf("a\nb\rc\r\nd\n\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+    EXPECT_EQ(ToCrLf("\r\r\n"), "\r\n\r\n");
+    EXPECT_EQ(CrLfToLf("a\r\nb\rc\n"), "a\nb\rc\n");
 }
 
 }  // namespace

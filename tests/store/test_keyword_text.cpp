@@ -69,4 +69,16 @@ TEST(KeywordText, ZeroByteEndsTheText)
     EXPECT_EQ(DecodeKeywordText(std::string_view("\"a\0\"", 4)), (Keywords{"a"}));
 }
 
+TEST(KeywordText, ReaderGivesTheSameKeywordsAsTheDecoder)
+{
+    const std::string text = "x,\"a \"\"b\"\"\",,\"c d\",e";
+    KeywordReader reader(text);
+    Keywords read;
+    std::string_view keyword;
+    while (reader.Next(keyword))
+        read.emplace_back(keyword);
+    EXPECT_EQ(read, DecodeKeywordText(text));
+    EXPECT_EQ(read, (Keywords{"x", "a \"b\"", "", "c d", "e"}));
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <sstream>
 
 namespace {
@@ -145,6 +146,7 @@ TEST_F(MemoDocumentTest, DeleteFindClearAndTitleChecks)
     EXPECT_EQ(FindMemoRow(store, "three"), -1);
     DeleteMemo(store, "one");
     EXPECT_EQ(Titles({0, 1}), (std::vector<std::string>{"two", "Two"}));
+    EXPECT_THROW(DeleteMemo(store, "one"), EUnregisteredName);
     ClearMemos(store);
     EXPECT_EQ(MemoCount(store), 0);
     EXPECT_EQ(store.ColCount("Memos"), 4);
@@ -179,6 +181,27 @@ TEST_F(MemoDocumentTest, SearchReadsCellsAsStored)
 
     TQuorvexDataAccessSystem bare;
     EXPECT_THROW(SearchMemos(bare, {"x"}), EUnregisteredName);
+}
+
+TEST_F(MemoDocumentTest, SearchScalesToManyMemos)
+{
+    constexpr int count = 100000;
+    for (int i = 0; i < count; ++i) {
+        const std::string title = Numbered("memo", i);
+        AddMemoRow(store, title);
+        WriteMemo(store, MemoRecord{title, {Numbered("p", i % 7), "共通", Numbered("q", i % 11)}, "t"},
+                  kMay2);
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<int> rows = SearchMemos(store, {"p3", "共通", "q5"});
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    std::vector<int> expected;
+    for (int i = 0; i < count; ++i)
+        if (i % 7 == 3 && i % 11 == 5)
+            expected.push_back(i);
+    EXPECT_EQ(rows, expected);
+    // A linear walk takes a few milliseconds; allow for slow, shared machines.
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2000);
 }
 
 TEST_F(MemoDocumentTest, CsvRecordsQuoteWhereNeeded)

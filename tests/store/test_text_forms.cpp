@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <ctime>
 #include <limits>
@@ -25,16 +24,20 @@ TEST(TextForms, RealsInGeneralFormWith15Digits)
 {
     EXPECT_EQ(FormatGeneralReal(0.1, kJapanese), "0.1");
     EXPECT_EQ(FormatGeneralReal(1.0 / 3, kJapanese), "0.333333333333333");
+    EXPECT_EQ(FormatGeneralReal(2.0 / 3, kJapanese), "0.666666666666667");
     EXPECT_EQ(FormatGeneralReal(-2.5, kJapanese), "-2.5");
+    EXPECT_EQ(FormatGeneralReal(100, kJapanese), "100");
     EXPECT_EQ(FormatGeneralReal(0, kJapanese), "0");
     EXPECT_EQ(FormatGeneralReal(-0.0, kJapanese), "0");
     EXPECT_EQ(FormatGeneralReal(123456789012345.0, kJapanese), "123456789012345");
     EXPECT_EQ(FormatGeneralReal(0.00001, kJapanese), "0.00001");
     // The exponent form only where the plain one would need more digits.
     EXPECT_EQ(FormatGeneralReal(1e15, kJapanese), "1E15");
+    EXPECT_EQ(FormatGeneralReal(1e20, kJapanese), "1E20");
     EXPECT_EQ(FormatGeneralReal(1e-6, kJapanese), "1E-6");
     EXPECT_EQ(FormatGeneralReal(-1.5e-7, kJapanese), "-1.5E-7");
     EXPECT_EQ(FormatGeneralReal(999999999999999.9, kJapanese), "1E15");  // rounds up to 16 digits
+    EXPECT_EQ(FormatGeneralReal(1.7e308, kJapanese), "1.7E308");
     EXPECT_EQ(FormatGeneralReal(2.5, German()), "2,5");
     EXPECT_EQ(FormatGeneralReal(1.25e-9, German()), "1,25E-9");
     EXPECT_EQ(FormatGeneralReal(std::numeric_limits<double>::infinity(), kJapanese), "INF");
@@ -44,6 +47,7 @@ TEST(TextForms, RealsInGeneralFormWith15Digits)
 TEST(TextForms, CurrencyShowsUpToFourDecimals)
 {
     EXPECT_EQ(FormatCurrency(12345000, kJapanese), "1234.5");
+    EXPECT_EQ(FormatCurrency(10000, kJapanese), "1");
     EXPECT_EQ(FormatCurrency(-5, kJapanese), "-0.0005");
     EXPECT_EQ(FormatCurrency(0, kJapanese), "0");
     EXPECT_EQ(FormatCurrency(std::numeric_limits<std::int64_t>::max(), kJapanese), "922337203685477.5807");
@@ -55,6 +59,7 @@ TEST(TextForms, DateAloneAtMidnightAndWithTimeOtherwise)
 {
     EXPECT_EQ(FormatDateTime(1.5, kJapanese), "1899/12/31 12:00:00");
     EXPECT_EQ(FormatDateTime(45048, kJapanese), "2023/05/02");
+    EXPECT_EQ(FormatDateTime(0, kJapanese), "1899/12/30");
     EXPECT_EQ(FormatDateTime(45048.75, German()), "02.05.23 18:00:00");
     // Before 1899-12-30 the fraction is still the time after midnight.
     EXPECT_EQ(FormatDateTime(-1.25, kJapanese), "1899/12/29 6:00:00");
@@ -95,6 +100,7 @@ TEST(TextForms, FormatLettersAndLiterals)
 TEST(TextForms, ParseInteger)
 {
     EXPECT_EQ(ParseInteger("-42"), -42);
+    EXPECT_EQ(ParseInteger("+7"), 7);
     EXPECT_EQ(ParseInteger(" 12 "), 12);
     EXPECT_EQ(ParseInteger("$FF"), 255);
     EXPECT_EQ(ParseInteger("0x7fffffff"), 2147483647);
@@ -109,6 +115,7 @@ TEST(TextForms, ParseRealWithTheLocaleSeparator)
 {
     EXPECT_EQ(ParseReal("1.5", kJapanese), 1.5);
     EXPECT_EQ(ParseReal("-.25", kJapanese), -0.25);
+    EXPECT_EQ(ParseReal("3.", kJapanese), 3.0);
     EXPECT_EQ(ParseReal("1E20", kJapanese), 1e20);
     EXPECT_EQ(ParseReal("2.5e-3", kJapanese), 0.0025);
     EXPECT_EQ(ParseReal("1,5", German()), 1.5);
@@ -127,6 +134,7 @@ TEST(TextForms, ParseCurrencyExactlyWithTiesToEven)
     EXPECT_EQ(ParseCurrency("1.23445", kJapanese), 12344);
     EXPECT_EQ(ParseCurrency("1.234450001", kJapanese), 12345);
     EXPECT_EQ(ParseCurrency("0.00001", kJapanese), 0);
+    EXPECT_EQ(ParseCurrency("1e3", kJapanese), 10000000);
     EXPECT_EQ(ParseCurrency("0,1", German()), 1000);
     EXPECT_EQ(ParseCurrency("922337203685477.5807", kJapanese), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(ParseCurrency("-922337203685477.5807", kJapanese), -std::numeric_limits<std::int64_t>::max());
@@ -148,6 +156,22 @@ TEST(TextForms, ParseDateInTheShortDateOrderWithOptionalTime)
         EXPECT_FALSE(ParseDateTime(bad, kJapanese).has_value()) << bad;
 }
 
+TEST(TextForms, TwoDigitYearsLieWithinFiftyYearsOfToday)
+{
+    const int thisYear = [] {
+        int y, m, d;
+        DecodeDate(TodaySerial(), y, m, d);
+        return y;
+    }();
+    std::string text = "02.05.";
+    text += std::to_string(thisYear % 100);
+    const std::optional<double> serial = ParseDateTime(text, German());
+    ASSERT_TRUE(serial.has_value());
+    int y, m, d;
+    DecodeDate(*serial, y, m, d);
+    EXPECT_EQ(y, thisYear);
+}
+
 TEST(TextForms, DatesRoundTripThroughText)
 {
     for (double serial : {1.5, 45048.0, 45048.75, -1.25, -36522.5, 2958465.0, 0.0})
@@ -166,19 +190,13 @@ TEST(TextForms, CalendarHelpers)
     ASSERT_TRUE(DecodeDate(-1.25, y, m, d));
     EXPECT_EQ((std::array{y, m, d}), (std::array{1899, 12, 29}));
 
-}
-
-TEST(TextForms, TodayAndTwoDigitYearsFollowTheLocalDate)
-{
+    const double today = TodaySerial();
+    EXPECT_EQ(today, std::floor(today));
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    const int year = local.tm_year + 1900;
-    EXPECT_EQ(TodaySerial(), EncodeDate(year, local.tm_mon + 1, local.tm_mday));
-    // A year of two digits lies within fifty years of this one.
-    std::string text = "02.05.";
-    text += std::to_string(year % 100);
-    EXPECT_EQ(ParseDateTime(text, German()), EncodeDate(year, 5, 2));
+    DecodeDate(today, y, m, d);
+    EXPECT_EQ((std::array{y, m, d}), (std::array{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}));
 }
 
 }  // namespace
