@@ -170,14 +170,20 @@ void TCustomSaveProps::Load()
     });
 }
 
-void TCustomSaveProps::LoadItems()
+void TCustomSaveProps::ForEachAddressedItem(const std::function<void(const TProp*, const QString&, const QString&)>& visit) const
 {
     QString section;
     QString key;
     for (int i = 0; i < m_props.Count(); ++i) {
         const TProp* item = m_props.Items(i);
-        if (!item->GetSectionKey(section, key))
-            continue;
+        if (item->GetSectionKey(section, key))
+            visit(item, section, key);
+    }
+}
+
+void TCustomSaveProps::LoadItems()
+{
+    ForEachAddressedItem([this](const TProp* item, const QString& section, const QString& key) {
         switch (item->ValueKind()) {
         case TPropValueKind::pvOrdinal:
             if (ValueExists(section, key))
@@ -197,7 +203,7 @@ void TCustomSaveProps::LoadItems()
         case TPropValueKind::pvNone:
             break;
         }
-    }
+    });
 }
 
 void TCustomSaveProps::ReportFindKeys()
@@ -262,12 +268,7 @@ void TCustomSaveProps::Save()
 
 void TCustomSaveProps::SaveItems()
 {
-    QString section;
-    QString key;
-    for (int i = 0; i < m_props.Count(); ++i) {
-        const TProp* item = m_props.Items(i);
-        if (!item->GetSectionKey(section, key))
-            continue;
+    ForEachAddressedItem([this](const TProp* item, const QString& section, const QString& key) {
         switch (item->ValueKind()) {
         case TPropValueKind::pvOrdinal:
             WriteInteger(section, key, item->GetOrdValue());
@@ -284,7 +285,7 @@ void TCustomSaveProps::SaveItems()
         case TPropValueKind::pvNone:
             break;
         }
-    }
+    });
 }
 
 void TCustomSaveProps::SavePlacement()

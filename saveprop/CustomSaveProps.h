@@ -170,6 +170,8 @@ private:
     void UnhookOwner();
     void SaveFromHook();
     void EndWriteAfterFailure();
+    // Calls visit for every enabled entry that resolves to a section and key.
+    void ForEachAddressedItem(const std::function<void(const TProp*, const QString&, const QString&)>& visit) const;
     void LoadItems();
     void ReportFindKeys();
     void LoadPlacement();
