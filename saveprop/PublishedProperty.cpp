@@ -161,6 +161,11 @@ std::optional<TPublishedProperty> TPublishedProperty::Find(QObject* object, QStr
     if (!object || name.isEmpty())
         return std::nullopt;
     const QMetaObject* meta = object->metaObject();
+    // An exact match wins, so that a subclass's "Visible" is preferred to
+    // the toolkit's own "visible".
+    const int exact = meta->indexOfProperty(name.toUtf8().constData());
+    if (exact >= 0)
+        return TPublishedProperty(object, meta->property(exact));
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty p = meta->property(i);
         if (SameTextAscii(QString::fromUtf8(p.name()), name))

@@ -24,8 +24,9 @@ enum class TPropValueKind : std::uint8_t { pvNone, pvOrdinal, pvString, pvFloat,
 
 class TPublishedProperty {
 public:
-    // The property of `object` named `name` (ASCII case ignored), or nothing
-    // when `object` is null or has no such property.
+    // The property of `object` named `name` (ASCII case ignored; an exact
+    // match comes first), or nothing when `object` is null or has no such
+    // property.
     static std::optional<TPublishedProperty> Find(QObject* object, QStringView name);
     static TPropValueKind KindOf(const QMetaProperty& property);
 

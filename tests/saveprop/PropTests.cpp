@@ -98,6 +98,17 @@ TEST(Props, OrdinalAccessCoversBooleansEnumerationsAndCharacters)
     EXPECT_EQ(w.tlbMain->m_small, -300);
 }
 
+TEST(Props, ExactNameIsPreferredToACaseVariant)
+{
+    TTestWindow w;
+    const auto own = TPublishedProperty::Find(w.tlbMain, u"Visible");
+    ASSERT_TRUE(own.has_value());
+    EXPECT_EQ(own->Name(), "Visible");
+    const auto toolkit = TPublishedProperty::Find(w.tlbMain, u"VISIBLE");
+    ASSERT_TRUE(toolkit.has_value());
+    EXPECT_EQ(toolkit->Name(), "visible");
+}
+
 TEST(Props, ClashingAddressesAreNumberedInResolutionOrder)
 {
     TTestWindow w;

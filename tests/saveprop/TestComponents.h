@@ -15,6 +15,7 @@ class TTestBar : public QWidget {
     Q_PROPERTY(QVariant Tag MEMBER m_tag)           // not storable
     Q_PROPERTY(qint64 Big MEMBER m_big)             // not storable
     Q_PROPERTY(short Small MEMBER m_small)
+    Q_PROPERTY(bool Visible MEMBER m_shownSetting)  // beside QWidget's "visible"
 public:
     using QWidget::QWidget;
     int m_left = 0;
@@ -23,6 +24,7 @@ public:
     QVariant m_tag;
     qint64 m_big = 0;
     short m_small = 0;
+    bool m_shownSetting = true;
 };
 
 class TTestFont : public QObject {
