@@ -1,0 +1,3 @@
+#include "HelpViewer.h"
+
+THelpViewer::~THelpViewer() = default;
