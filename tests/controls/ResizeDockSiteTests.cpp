@@ -1,7 +1,7 @@
 // The dock-site facade over the four dock areas of a main window.
 #include "RsizDock.h"
+#include "Settle.h"
 
-#include <QCoreApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
@@ -46,15 +46,7 @@ protected:
 
     void ShowWindow()
     {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        Settle();
-    }
-
-    static void Settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
+        ASSERT_TRUE(ShowAndSettle(window));
     }
 
     QMainWindow window;

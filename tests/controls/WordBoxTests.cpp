@@ -1,9 +1,9 @@
 // The keyword entry box and its rows, driven by typing.
 #include "InputPanel.h"
+#include "Settle.h"
 #include "WordBox.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,15 +47,7 @@ protected:
     void ShowBox(int height)
     {
         box.resize(200, height);
-        box.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-        Settle();
-    }
-
-    static void Settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
+        ASSERT_TRUE(ShowAndSettle(box));
     }
 
     TWordBox box;
