@@ -2,7 +2,8 @@
 // One dock area of a QMainWindow seen as a dock site: a strip along one edge
 // of the window that takes no room while nothing visible is docked in it,
 // takes the docked window's size when one docks and lets the user resize it
-// with the window's own separator.
+// with the window's own separator. Qt draws the separator and the outline
+// of a window dragged over the edge.
 //
 // The site follows the dock widgets it watches wherever they go (user drags,
 // addDockWidget, setFloating, hide and show) and keeps a docking record: which
@@ -54,8 +55,9 @@ public:
     int Width() const;
     int Height() const;
     // Gives the strip the thickness that belongs to its edge (width for left
-    // and right, height for top and bottom). While no docked client is on
-    // screen the size is kept and applied when one appears.
+    // and right, height for top and bottom), at least MinSize(). While no
+    // docked client is on screen (hidden, or the window not shown yet) the
+    // thickness is kept and applied when one appears.
     void SetSize(int width, int height);
 
 protected:
@@ -89,6 +91,6 @@ private:
     int m_tag;
     int m_minSize = 30;
     QList<TClient> m_clients;
-    QSize m_size;                        // width x height while last on screen
+    QSize m_size; // width x height while a docked client was last on screen
     std::optional<int> m_pendingThickness;
 };
