@@ -1,0 +1,40 @@
+#include "Application.h"
+
+#include "About.h"
+#include "Guard.h"
+#include "IniSaveProps.h"
+#include "Main.h"
+#include "Manager.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+
+TApplication::TApplication(TDialogs& dialogs, const QString& iniFileName) : m_dialogs(dialogs)
+{
+    m_main = std::make_unique<TfrmMain>(dialogs, iniFileName);
+    m_about = std::make_unique<TAboutBox>(m_main.get());
+    m_main->SetAboutBox(m_about.get());
+    m_manager = std::make_unique<TfrmManager>(*m_main, m_main->Settings(), m_main.get());
+    m_main->SetManager(m_manager.get());
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TApplication::Idle);
+}
+
+TApplication::~TApplication()
+{
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
+    m_manager.reset();
+    m_about.reset();
+    m_main.reset();
+}
+
+void TApplication::Start()
+{
+    m_main->show();
+}
+
+void TApplication::Idle()
+{
+    RunGuarded(m_dialogs, [this] { m_main->ApplicationIdle(); });
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The program's windows in their order of creation: the main window, the
+// about box and the file manager window (printing comes later). They go in
+// the reverse order, so that the file manager writes its settings before
+// the main window saves its own. The idle work runs each time the event
+// loop is about to wait.
+
+#include <QObject>
+#include <memory>
+
+class TAboutBox;
+class TDialogs;
+class TfrmMain;
+class TfrmManager;
+
+class TApplication : public QObject {
+    Q_OBJECT
+public:
+    TApplication(TDialogs& dialogs, const QString& iniFileName);
+    ~TApplication() override;
+
+    TfrmMain& Main() const { return *m_main; }
+    TfrmManager& Manager() const { return *m_manager; }
+    TAboutBox& AboutBox() const { return *m_about; }
+
+    // Shows the main window; its first showing shows or hides the file
+    // manager as the settings say.
+    void Start();
+
+private:
+    void Idle();
+
+    TDialogs& m_dialogs;
+    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TAboutBox> m_about;
+    std::unique_ptr<TfrmManager> m_manager;
+};

@@ -1,0 +1,49 @@
+// The commands with their captions, shortcuts, hints and images, in the
+// order of the main menu.
+#include "Commands.h"
+
+const std::vector<TCommandSpec>& CommandTable()
+{
+    static const std::vector<TCommandSpec> table = {
+        {"FileNew1", "新規作成(&N)", "Ctrl+Alt+N", "新規ファイルの作成", false, "document-new"},
+        {"FileOpen1", "開く(&O)...", "Ctrl+Alt+O", "ファイルを開く", false, "document-open"},
+        {"FileSave1", "上書き保存(&S)", "Ctrl+Alt+S", "現在のファイルを保存", false, "document-save"},
+        {"FileSaveAs1", "名前をつけて保存(&A)...", "", "ファイルに別名をつけて保存", false, "document-save-as"},
+        {"FilePrint", "印刷(&P)...", "Ctrl+P", "ファイル、及びメモの情報、内容を印刷", false, "document-print"},
+        {"FileExportToCSVFile", "CSVファイル(&C)", "", ".vlrファイルをCSVファイルとして出力", false, "x-office-spreadsheet"},
+        {"FileExit1", "終了(&X)", "", "アプリケーションの終了", false, "application-exit"},
+        {"MemoNew", "新規メモ(&N)", "Ctrl+N", "新規メモの作成", false, "text-x-generic"},
+        {"MemoOpen", "メモを開く(&O)", "Ctrl+O", "選択されているメモを開く", false, "document-open-recent"},
+        {"MemoClose", "閉じる(&C)", "", "メモを閉じる", false, "window-close"},
+        {"MemoSave", "上書き保存(&S)", "Ctrl+S", "メモをファイルに保存", false, "document-save"},
+        {"MemoSaveAs", "名前を付けて保存(&A)...", "", "メモを別名でファイルに保存", false, "document-save-as"},
+        {"MemoDelete", "メモを削除(&D)", "Ctrl+Del", "選択されているメモを削除", false, "edit-delete"},
+        {"MemoRename", "タイトル変更(&R)...", "", "メモのタイトルを変更", false, ""},
+        {"MemoWithFileSave", "保存の同期(&W)", "", "メモの保存と同時にファイルも保存", true, ""},
+        {"MemoImportFromTextFile", "テキストファイル(&T)...", "", "テキストファイルをメモとして開く", false, ""},
+        {"MemoExportToTextFile", "テキストファイル(&T)...", "", "メモのテキストをテキストファイルとして出力", false, ""},
+        {"KeywordNew", "新規キーワード(&N)", "Ctrl+W", "メモに新たなキーワードを登録", false, "list-add"},
+        {"KeywordPaste", "キーワードに貼り付け(&P)", "Ctrl+E", "クリップボードからキーワードを登録", false, "edit-paste"},
+        {"KeywordDelete", "削除(&D)", "Shift+Del", "選択されたキーワードを削除", false, "list-remove"},
+        {"EditSendKeyWord", "選択範囲をキーワードに追加(&K)", "Ctrl+K", "選択範囲をキーワードに追加", false, "go-next"},
+        {"EditUndo1", "元に戻す(&U)", "Ctrl+Z", "元に戻す", false, "edit-undo"},
+        {"EditCut1", "切り取り(&T)", "Ctrl+X", "切り取り", false, "edit-cut"},
+        {"EditCopy1", "コピー(&C)", "Ctrl+C", "コピー", false, "edit-copy"},
+        {"EditPaste1", "貼り付け(&P)", "Ctrl+V", "貼り付け", false, "edit-paste"},
+        {"EditDelete1", "削除(&D)", "Del", "削除", false, "edit-clear"},
+        {"EditSelectAll1", "すべて選択(&A)", "Ctrl+A", "すべて選択", false, "edit-select-all"},
+        {"ViewManager", "ファイルマネージャ(&M)", "Ctrl+M", "ファイルマネージャの表示", true, "system-file-manager"},
+        {"ViewToolBar", "ツールバー(&T)", "", "ツールボタンの表示", true, ""},
+        {"ViewStatusBar", "ステータスバー(&S)", "", "ステータスバーの表示", true, ""},
+        {"ViewHint", "ヒント(&H)", "", "ヒントの表示", true, ""},
+        {"ViewFont", "エディタのフォント(&F)...", "", "エディタのフォントを設定", false, "preferences-desktop-font"},
+        {"WindowCascade1", "重ねて表示(&C)", "", "重ねて表示", false, "window-cascade"},
+        {"WindowTileHorizontal1", "上下に並べて表示(&H)", "", "上下に並べて表示", false, "window-tile-horizontal"},
+        {"WindowTileVertical1", "左右に並べて表示(&V)", "", "左右に並べて表示", false, "window-tile-vertical"},
+        {"WindowMinimizeAll1", "すべてを最小化(&M)", "", "すべてを最小化", false, ""},
+        {"WindowArrangeAll1", "アイコンの整列(&A)", "", "アイコンの整列", false, ""},
+        {"HelpHelp", "ヘルプ(&H)", "F1", "ヘルプを表示", false, "help-contents"},
+        {"HelpAbout1", "バージョン情報(&A)...", "", "バージョン情報|バージョンなど固有情報を表示", false, "help-about"},
+    };
+    return table;
+}

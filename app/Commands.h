@@ -1,0 +1,60 @@
+#pragma once
+// The program's commands: one QAction per command, named after it, made
+// from one table with its caption, shortcut and hint. Each command has a
+// handler and may have an enabling rule; the enabling rules run when the
+// program is idle and again right before a command runs, so a disabled
+// command never runs, whichever way it is started.
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QAction;
+class TDialogs;
+
+struct TCommandSpec {
+    const char* name;
+    const char* caption;
+    const char* shortcut;  // empty: none
+    const char* hint;
+    bool checkable;
+    const char* themeIcon;  // desktop icon theme name; empty: no image
+};
+
+// The program's command table, in menu order.
+const std::vector<TCommandSpec>& CommandTable();
+
+class TCommands : public QObject {
+    Q_OBJECT
+public:
+    using THandler = std::function<void()>;
+    using TEnabling = std::function<bool()>;
+
+    // Makes every command of the table as a child of owner. Handlers run
+    // inside the error guard of dialogs.
+    TCommands(QObject* owner, TDialogs& dialogs);
+
+    QAction* Action(const QString& name) const;
+    void SetHandler(const QString& name, THandler handler);
+    void SetEnabling(const QString& name, TEnabling enabling);
+    // A command that a later version of the program will carry out.
+    void SetNotAvailable(const QString& name);
+
+    // Its enabling rule, then its handler when enabled.
+    void Run(const QString& name);
+    // Every enabling rule, each setting its command's state.
+    void UpdateAll();
+    const QList<QAction*>& Actions() const { return m_order; }
+
+private:
+    void Triggered(const QString& name);
+    bool UpdateOne(const QString& name);
+
+    TDialogs& m_dialogs;
+    QHash<QString, QAction*> m_actions;
+    QList<QAction*> m_order;
+    QHash<QString, THandler> m_handlers;
+    QHash<QString, TEnabling> m_enabling;
+};

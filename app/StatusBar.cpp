@@ -1,0 +1,42 @@
+#include "StatusBar.h"
+
+#include "HintText.h"
+
+#include <QLabel>
+
+TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar"));
+    SetHint(this, QStringLiteral("各種情報を表示"));
+    setSizeGripEnabled(true);
+    const int widths[3] = {200, 100, 0};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i));
+        m_panels[i]->setFrameShape(QFrame::StyledPanel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_panels[i]->setTextFormat(Qt::PlainText);
+        if (widths[i] > 0)
+            m_panels[i]->setFixedWidth(widths[i]);
+        else
+            m_panels[i]->setMinimumWidth(1);
+        // Permanent widgets: a temporary message never covers the panels.
+        addPermanentWidget(m_panels[i], widths[i] > 0 ? 0 : 1);
+    }
+}
+
+QString TStatusBar::PanelText(int panel) const
+{
+    return m_panels[panel]->text();
+}
+
+void TStatusBar::SetPanelText(int panel, const QString& text)
+{
+    if (m_panels[panel]->text() != text)
+        m_panels[panel]->setText(text);
+}
+
+int TStatusBar::PanelWidth(int panel) const
+{
+    return m_panels[panel]->width();
+}
