@@ -68,6 +68,8 @@ public:
     QList<TfrmMemo*> MemoWindows() const;
     TfrmMemo* ActiveMemo() const;
     TfrmMemo* NewMemoWindow(const QString& caption, bool withEditorFont);
+    // Counts one more untitled memo window and gives its number.
+    int NextUntitledNumber() { return ++m_untitledCount; }
 
     // Runs the idle work now: the title, the status bar, the commands'
     // enabling rules.
@@ -139,6 +141,9 @@ private:
     void WriteDocument(const QString& fileName);
     void ForgetDocumentName();
 
+    // TransferCommands.cpp: export to CSV and text files, import of text files
+    void BindTransferCommands();
+
     // MemoCommands.cpp
     void BindMemoCommands();
     void MemoNewExecute();
@@ -155,6 +160,8 @@ private:
     QList<TResizeDockSite*> m_dockSites;
     TFileDialog* OpenDialog1 = nullptr;
     TFileDialog* SaveDialog1 = nullptr;
+    TFileDialog* OpenDialog2 = nullptr;
+    TFileDialog* SaveDialog2 = nullptr;
     QMenu* m_editorMenu = nullptr;
     QMenu* m_keywordMenu = nullptr;
     QPointer<TfrmManager> m_manager;

@@ -47,6 +47,7 @@ void TfrmMain::BuildFrame()
 
     BindDocumentCommands();
     BindMemoCommands();
+    BindTransferCommands();
     BindKeywordCommands();
     BindEditCommands();
     BindViewCommands();

@@ -23,8 +23,7 @@ void TfrmMain::BindMemoCommands()
     m_commands->SetHandler("MemoClose", [this] { MemoCloseExecute(); });
     m_commands->SetEnabling("MemoClose", [this] { return ActiveMemo() != nullptr; });
     for (const char* name : {"MemoOpen", "MemoSave", "MemoSaveAs", "MemoDelete", "MemoRename",
-                             "MemoWithFileSave", "MemoImportFromTextFile", "MemoExportToTextFile",
-                             "FilePrint", "FileExportToCSVFile"})
+                             "MemoWithFileSave", "FilePrint"})
         m_commands->SetNotAvailable(name);
 
     const auto memoActive = [this] { return ActiveMemo() != nullptr; };
@@ -51,8 +50,7 @@ void TfrmMain::BindMemoCommands()
 
 void TfrmMain::MemoNewExecute()
 {
-    ++m_untitledCount;
-    NewMemoWindow(QStringLiteral("無題 - %1").arg(m_untitledCount), true);
+    NewMemoWindow(QStringLiteral("無題 - %1").arg(NextUntitledNumber()), true);
 }
 
 TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
