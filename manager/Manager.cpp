@@ -3,6 +3,7 @@
 #include "Cp932Codec.h"
 #include "CustomSaveProps.h"
 #include "Dialogs.h"
+#include "Exceptions.h"
 #include "Guard.h"
 #include "HintSwitch.h"
 #include "HintText.h"
@@ -80,6 +81,9 @@ TfrmManager::TfrmManager(TManagerHost& host, TCustomSaveProps& settings, QWidget
 TfrmManager::~TfrmManager()
 {
     RunGuarded(m_host.Dialogs(), [this] { FormDestroy(); });
+    // The store goes before the base class hides the list, which would
+    // read its cells once more.
+    ListView1->setModel(nullptr);
 }
 
 void TfrmManager::BuildWindow()
@@ -189,6 +193,14 @@ QWidget* TfrmManager::BuildListPage()
     ListView1->header()->setSectionsMovable(false);
     SetHint(ListView1, QStringLiteral("ファイルに含まれるメモを一覧表示"));
     connect(ListView1, &QTreeView::doubleClicked, this, [this] { ListDblClick(); });
+    ListView1->header()->setSectionsClickable(true);
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { RunGuarded(m_host.Dialogs(), [&] { ListView1ColumnClick(column); }); });
+    m_listModel->SetEditHandler([this](int row, const QString& text) {
+        bool renamed = false;
+        RunGuarded(m_host.Dialogs(), [&] { renamed = ListView1Edited(row, text); });
+        return renamed;
+    });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -420,4 +432,99 @@ void TfrmManager::RunSearch()
     for (int row : SearchMemos(*m_store, keywords))
         titles << QString::fromStdString(Cp932ToUtf8(m_listModel->CellText(row, TMemoListModel::ColTitle)));
     ListBox1->addItems(titles);
+}
+
+QString TfrmManager::GetSelectedTitle() const
+{
+    switch (ActivePage()) {
+    case 0: {
+        const QListWidgetItem* item = ListBox1->currentItem();
+        return item ? item->text() : QString();
+    }
+    case 1: {
+        const QModelIndexList selected = ListView1->selectionModel()->selectedIndexes();
+        if (selected.isEmpty())
+            return {};
+        return m_listModel->index(selected.first().row(), TMemoListModel::ColTitle).data(Qt::EditRole).toString();
+    }
+    default:
+        return {};
+    }
+}
+
+void TfrmManager::ListView1ColumnClick(int column)
+{
+    m_sortColumn = column;
+    m_listModel->Sort(column);
+}
+
+bool TfrmManager::ListView1Edited(int row, const QString& text)
+{
+    const QString caption =
+        QString::fromStdString(Cp932ToUtf8(m_listModel->CellText(row, TMemoListModel::ColTitle)));
+    if (text == caption)
+        return false;
+    if (text.isEmpty()) {
+        Warn(QStringLiteral("空の文字列は無効です"));
+        return false;
+    }
+    return RenameMemoRow(row, text);
+}
+
+bool TfrmManager::RenameMemo(const QString& oldTitle, const QString& newTitle)
+{
+    return RenameMemoRow(TitleRow(oldTitle), newTitle);
+}
+
+bool TfrmManager::RenameMemoRow(int row, const QString& newTitle)
+{
+    std::string name;
+    try {
+        name = Utf8ToCp932(newTitle.toStdString());
+    } catch (const Exception& error) {
+        Warn(QString::fromStdString(error.Message()));
+        return false;
+    }
+    if (TitleTaken(name)) {
+        Warn(u'"' + newTitle + QStringLiteral("\" は既に登録されています。"));
+        return false;
+    }
+    ::RenameMemo(*m_store, m_store->GetRowName(MemoLayout::Table, row), name);
+    m_documentModified = true;
+    const QAction* withFileSave = m_host.Command(QStringLiteral("MemoWithFileSave"));
+    if (withFileSave && withFileSave->isChecked())
+        m_host.RunCommand(QStringLiteral("FileSave1"));
+    RunSearch();
+    return true;
+}
+
+int TfrmManager::TitleRow(const QString& title) const
+{
+    try {
+        const int row = FindMemoRow(*m_store, Utf8ToCp932(title.toStdString()));
+        if (row >= 0)
+            return row;
+    } catch (const Exception&) {
+        // Not a text the document could hold: look for it as it is shown.
+    }
+    // Code page 932 holds some characters twice (0x87 0x90 and 0x81 0xE0
+    // both read as U+2252) and damaged bytes read as U+FFFD, so a title's
+    // bytes need not come back from its text: compare the texts shown.
+    const int rows = MemoCount(*m_store);
+    for (int row = 0; row < rows; ++row) {
+        if (QString::fromStdString(Cp932ToUtf8(m_store->GetRowName(MemoLayout::Table, row))) == title)
+            return row;
+    }
+    throw EUnregisteredName(EUnregisteredName::What::RowName);
+}
+
+bool TfrmManager::TitleTaken(const std::string& title) const
+{
+    // Row names compare exactly, the memo being renamed included.
+    return FindMemoRow(*m_store, title) >= 0;
+}
+
+void TfrmManager::Warn(const QString& text)
+{
+    m_host.Dialogs().MessageBox(QStringLiteral("Vellora"), text, TMsgIcon::Warning, TMsgButton::Ok);
 }

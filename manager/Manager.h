@@ -41,6 +41,15 @@ public:
     bool CloseDocument();
     void RefreshList();
     void RunSearch();
+    // The title the user has selected on the page shown: the search result
+    // on page 0, the memo on page 1; empty otherwise or without a selection.
+    QString GetSelectedTitle() const;
+    // Renames the memo; false, after telling the user why, when the new
+    // title names a memo already (the memo itself included) or holds a
+    // character the document cannot store.
+    bool RenameMemo(const QString& oldTitle, const QString& newTitle);
+    // A click on the memo list's header: sorts the list by that column.
+    void ListView1ColumnClick(int column);
 
     void SetShowHints(bool on);
     int ActivePage() const;
@@ -74,6 +83,13 @@ private:
     // A setting, or `firstRun` when the file has no such key.
     int ReadSetting(const QString& section, const QString& key, int firstRun);
     bool AskSaveDocument();
+    // The end of an in-place edit of the title in table row `row`.
+    bool ListView1Edited(int row, const QString& text);
+    bool RenameMemoRow(int row, const QString& newTitle);
+    // The table row of the memo whose title reads `title`.
+    int TitleRow(const QString& title) const;
+    bool TitleTaken(const std::string& title) const;
+    void Warn(const QString& text);
 
     TManagerHost& m_host;
     TCustomSaveProps& m_settings;

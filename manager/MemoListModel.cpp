@@ -2,12 +2,15 @@
 
 #include "ColumnRules.h"
 #include "Cp932Codec.h"
+#include "ListSortKey.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
 #include "TextForms.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace {
 const char* const Captions[TMemoListModel::ColumnCount] = {"タイトル", "キーワード", "テキスト", "更新日"};
@@ -30,15 +33,61 @@ void TMemoListModel::Refresh()
 
 std::string TMemoListModel::CellText(int tableRow, int column) const
 {
+    return CellText(Column(column), tableRow);
+}
+
+TMemoListModel::TColumnRef TMemoListModel::Column(int column) const
+{
     const int table = m_store.TableIndex(MemoLayout::Table);
     const int col = m_store.ColIndex(MemoLayout::Table, ColumnNames[column]);
-    const CellValue& cell = m_store.CellAt(table, col, tableRow);
-    if (column != ColUpdate)
-        return ::CellText(m_store.GetColType(table, col), cell);
+    return {table, col, m_store.GetColType(table, col), column};
+}
+
+std::string TMemoListModel::CellText(const TColumnRef& ref, int tableRow) const
+{
+    const CellValue& cell = m_store.CellAt(ref.table, ref.col, tableRow);
+    if (ref.column != ColUpdate)
+        return ::CellText(ref.type, cell);
     if (cell.IsEmpty())
         return {};
     // The date only: the whole days of the serial.
     return FormatDateTime(std::trunc(cell.ToReal()), CurrentFormats());
+}
+
+void TMemoListModel::Sort(int column)
+{
+    // The keys are made once per row, so that the comparisons are plain
+    // byte compares.
+    const TColumnRef ref = Column(column);
+    std::vector<std::pair<std::string, int>> keyed;
+    keyed.reserve(m_order.size());
+    for (int row = 0; row < static_cast<int>(m_order.size()); ++row)
+        keyed.emplace_back(ListSortKey(CellText(ref, row)), row);
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int c = a.first.compare(b.first);
+        return c < 0 || (c == 0 && a.second < b.second);
+    });
+    std::vector<int> order;
+    order.reserve(keyed.size());
+    for (const auto& entry : keyed)
+        order.push_back(entry.second);
+    ApplyOrder(std::move(order));
+}
+
+void TMemoListModel::ApplyOrder(std::vector<int> order)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> listRowOf(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        listRowOf[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before)
+        after << index.sibling(listRowOf[static_cast<std::size_t>(TableRow(index.row()))], index.column());
+    m_order = std::move(order);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int TMemoListModel::rowCount(const QModelIndex& parent) const
@@ -74,4 +123,19 @@ Qt::ItemFlags TMemoListModel::flags(const QModelIndex& index) const
     if (index.isValid() && index.column() == ColTitle)
         f |= Qt::ItemIsEditable;
     return f;
+}
+
+bool TMemoListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || index.column() != ColTitle || role != Qt::EditRole || !m_editHandler)
+        return false;
+    const bool renamed = m_editHandler(TableRow(index.row()), value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return renamed;
+}
+
+void TMemoListModel::sort(int column, Qt::SortOrder)
+{
+    if (column >= 0 && column < ColumnCount)
+        Sort(column);
 }

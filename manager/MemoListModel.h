@@ -6,6 +6,9 @@
 // refresh, a sorted order after a sort.
 
 #include <QAbstractTableModel>
+#include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 class TQuorvexDataAccessSystem;
@@ -15,10 +18,18 @@ class TMemoListModel : public QAbstractTableModel {
 public:
     enum Column { ColTitle, ColKeywords, ColText, ColUpdate, ColumnCount };
 
+    // Called with the table row and the new text when the user has edited
+    // a title in place; true when the memo took the new title.
+    using TEditHandler = std::function<bool(int tableRow, const QString& text)>;
+
     explicit TMemoListModel(const TQuorvexDataAccessSystem& store, QObject* parent = nullptr);
 
     // Back to the table's rows in table order.
     void Refresh();
+    // Puts the rows in the list order of the column's display texts,
+    // always ascending; rows that sort alike keep their table order.
+    void Sort(int column);
+    void SetEditHandler(TEditHandler handler) { m_editHandler = std::move(handler); }
     // The table row shown in list row `row`.
     int TableRow(int row) const { return m_order[static_cast<std::size_t>(row)]; }
     // The cell's display text in code page 932, as the store gives it.
@@ -29,11 +40,25 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-protected:
-    std::vector<int>& Order() { return m_order; }
+    // A title edited in place goes to the edit handler; the cell shows what
+    // the store holds afterwards, so a refused title shows the old one.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // The view's sort request; the order is always ascending.
+    void sort(int column, Qt::SortOrder order) override;
 
 private:
+    struct TColumnRef {
+        int table;
+        int col;
+        std::uint8_t type;
+        int column;
+    };
+    TColumnRef Column(int column) const;
+    std::string CellText(const TColumnRef& ref, int tableRow) const;
+    // Moves the list to `order`, keeping the selection on the same memos.
+    void ApplyOrder(std::vector<int> order);
+
     const TQuorvexDataAccessSystem& m_store;
     std::vector<int> m_order;
+    TEditHandler m_editHandler;
 };
