@@ -143,6 +143,12 @@ private:
 
     // TransferCommands.cpp: export to CSV and text files, import of text files
     void BindTransferCommands();
+    void FileExportToCSVFileExecute();
+    void MemoExportToTextFileExecute();
+    void MemoImportFromTextFileExecute();
+    // SaveDialog2 set up for one export; the chosen path, empty when cancelled.
+    QString ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt);
+    void ImportTextFile(const QString& path);
 
     // MemoCommands.cpp
     void BindMemoCommands();

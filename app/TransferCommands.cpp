@@ -3,9 +3,107 @@
 #include "Main.h"
 
 #include "Commands.h"
+#include "Cp932Codec.h"
+#include "FileDialog.h"
+#include "FileIO.h"
+#include "Manager.h"
+#include "Memo.h"
+#include "MemoDocument.h"
+
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <sstream>
+
+namespace {
+const QString CsvFilter = QStringLiteral("CSV ファイル|*.csv|すべてのファイル (*.*)|*.*");
+const QString TextFilter = QStringLiteral("テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*");
+
+TFileDialogRequest ImportDialogDesign()
+{
+    TFileDialogRequest design;
+    design.title = QStringLiteral("テキストファイルをインポート");
+    design.filter = CsvFilter;
+    design.multiSelect = true;
+    return design;
+}
+
+// The text file's bytes: code page 932, lines ended by CR LF. A character
+// code page 932 cannot hold refuses the whole text.
+std::string TextFileBytes(const QString& editorText)
+{
+    return Utf8ToCp932(QString(editorText).replace(u'\n', QStringLiteral("\r\n")).toStdString());
+}
+
+// Every CR LF, lone CR and lone LF is one line break of the editor.
+QString TextFromFile(const std::string& bytes)
+{
+    return QString::fromStdString(Cp932ToUtf8(bytes))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n');
+}
+
+std::string FileName(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath().toStdString();
+}
+}  // namespace
 
 void TfrmMain::BindTransferCommands()
 {
-    for (const char* name : {"FileExportToCSVFile", "MemoExportToTextFile", "MemoImportFromTextFile"})
-        m_commands->SetNotAvailable(name);
+    OpenDialog2 = new TFileDialog(QStringLiteral("OpenDialog2"), ImportDialogDesign(), this);
+    SaveDialog2 = new TFileDialog(QStringLiteral("SaveDialog2"), TFileDialogRequest(), this);
+    m_commands->SetHandler("FileExportToCSVFile", [this] { FileExportToCSVFileExecute(); });
+    m_commands->SetHandler("MemoExportToTextFile", [this] { MemoExportToTextFileExecute(); });
+    m_commands->SetHandler("MemoImportFromTextFile", [this] { MemoImportFromTextFileExecute(); });
+}
+
+QString TfrmMain::ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt)
+{
+    TFileDialogRequest& request = SaveDialog2->Request();
+    request.filter = filter;
+    request.title = title;
+    request.defaultExt = defaultExt;
+    const QString path = SaveDialog2->Save(m_dialogs);
+    // The next export proposes the file chosen last.
+    if (!path.isEmpty())
+        request.fileName = path;
+    return path;
+}
+
+// The whole file is made in memory and then replaces the old one: a failure
+// leaves no half-written file and reaches the error box.
+void TfrmMain::FileExportToCSVFileExecute()
+{
+    const QString path = ChooseExportFile(CsvFilter, QStringLiteral("CSV ファイルにエクスポート"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    std::ostringstream csv;
+    ExportMemosCsv(m_manager->Store(), csv);
+    WriteFileAtomically(FileName(path), csv.str());
+}
+
+void TfrmMain::MemoExportToTextFileExecute()
+{
+    TfrmMemo* memo = ActiveMemo();
+    const QString path = ChooseExportFile(TextFilter, QStringLiteral("テキストファイルにエクスポート"), QStringLiteral("txt"));
+    if (path.isEmpty())
+        return;
+    // Converted before the file is touched: an unmappable character writes nothing.
+    const std::string bytes = TextFileBytes(memo->Editor()->toPlainText());
+    WriteFileAtomically(FileName(path), bytes);
+}
+
+void TfrmMain::MemoImportFromTextFileExecute()
+{
+    for (const QString& path : OpenDialog2->Open(m_dialogs))
+        ImportTextFile(path);
+}
+
+// The window is made first: a file that cannot be read leaves it empty,
+// captioned with that file, and the error ends the import there.
+void TfrmMain::ImportTextFile(const QString& path)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    TfrmMemo* memo = NewMemoWindow(QStringLiteral("無題 - %1 (%2)").arg(NextUntitledNumber()).arg(fullPath), false);
+    memo->SetText(TextFromFile(ReadWholeFile(fullPath.toStdString())));
 }

@@ -63,8 +63,8 @@ TEST_F(AppTest, EveryCommandHasItsCaptionShortcutAndHint)
 TEST_F(AppTest, LaterCommandsSayTheyAreNotAvailableYet)
 {
     Start();
-    m_dialogs.ExpectMessage("\"CSVファイル\" はまだ使用できません。", TMsgButton::Ok);
-    Main().RunCommand("FileExportToCSVFile");
+    m_dialogs.ExpectMessage("\"印刷\" はまだ使用できません。", TMsgButton::Ok);
+    Main().RunCommand("FilePrint");
 }
 
 TEST_F(AppTest, CaptionNamesTheFileWithoutItsLastExtension)
