@@ -10,6 +10,7 @@
 
 #include "Manager.h"
 #include "ManagerHost.h"
+#include "MemoDocument.h"
 #include "MemoHost.h"
 
 #include <QColor>
@@ -154,6 +155,15 @@ private:
     void BindMemoCommands();
     void MemoNewExecute();
     void MemoCloseExecute();
+    void MemoOpenExecute();
+    void MemoSaveExecute();
+    void MemoSaveAsExecute();
+    void MemoDeleteExecute();
+    void MemoRenameExecute();
+    void MemoWithFileSaveExecute();
+    bool MemoWithFileSaveChecked() const;
+    MemoRecord ActiveMemoRecord(const QString& title) const;
+    void StoreActiveMemo(const MemoRecord& memo);
     void BindKeywordCommands();
 
     TDialogs& m_dialogs;

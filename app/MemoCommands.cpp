@@ -3,7 +3,13 @@
 #include "Main.h"
 
 #include "Commands.h"
+#include "Cp932Codec.h"
+#include "Dialogs.h"
+#include "KeywordText.h"
 #include "Manager.h"
+#include "MemoDocument.h"
+#include "QuorvexDataAccessSystem.h"
+#include "TextForms.h"
 #include "Memo.h"
 
 #include <QApplication>
@@ -22,9 +28,13 @@ void TfrmMain::BindMemoCommands()
     m_commands->SetHandler("MemoNew", [this] { MemoNewExecute(); });
     m_commands->SetHandler("MemoClose", [this] { MemoCloseExecute(); });
     m_commands->SetEnabling("MemoClose", [this] { return ActiveMemo() != nullptr; });
-    for (const char* name : {"MemoOpen", "MemoSave", "MemoSaveAs", "MemoDelete", "MemoRename",
-                             "MemoWithFileSave", "FilePrint"})
-        m_commands->SetNotAvailable(name);
+    m_commands->SetHandler("MemoOpen", [this] { MemoOpenExecute(); });
+    m_commands->SetHandler("MemoSave", [this] { MemoSaveExecute(); });
+    m_commands->SetHandler("MemoSaveAs", [this] { MemoSaveAsExecute(); });
+    m_commands->SetHandler("MemoDelete", [this] { MemoDeleteExecute(); });
+    m_commands->SetHandler("MemoRename", [this] { MemoRenameExecute(); });
+    m_commands->SetHandler("MemoWithFileSave", [this] { MemoWithFileSaveExecute(); });
+    m_commands->SetNotAvailable("FilePrint");
 
     const auto memoActive = [this] { return ActiveMemo() != nullptr; };
     // Open and delete: a result on the search page or a memo on the list
@@ -68,6 +78,141 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
     return memo;
+}
+
+namespace {
+std::string ToDocument(const QString& text)
+{
+    return Utf8ToCp932(text.toStdString());
+}
+
+QString FromDocument(const std::string& text)
+{
+    return QString::fromStdString(Cp932ToUtf8(text));
+}
+
+// The editor's text with the document's line breaks, CR LF, and back.
+std::string DocumentText(const QString& editorText)
+{
+    return ToDocument(QString(editorText).replace(u'\n', QStringLiteral("\r\n")));
+}
+
+QString EditorText(const std::string& documentText)
+{
+    return FromDocument(documentText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+}  // namespace
+
+bool TfrmMain::MemoWithFileSaveChecked() const
+{
+    return m_commands->Action("MemoWithFileSave")->isChecked();
+}
+
+void TfrmMain::MemoOpenExecute()
+{
+    const QString title = m_manager->GetSelectedTitle();
+    const MemoRecord memo = ReadMemo(m_manager->Store(), ToDocument(title));
+    TfrmMemo* window = NewMemoWindow(title, true);
+    window->SetTitle(title);
+    QStringList keywords;
+    for (const std::string& keyword : memo.Keywords)
+        keywords << FromDocument(keyword);
+    window->SetKeywords(keywords);
+    window->SetText(EditorText(memo.Text));
+    window->SetStored(true);
+}
+
+// Everything is converted before anything is written: a character the
+// document cannot hold refuses the whole memo.
+MemoRecord TfrmMain::ActiveMemoRecord(const QString& title) const
+{
+    TfrmMemo* window = ActiveMemo();
+    MemoRecord memo;
+    memo.Title = ToDocument(title);
+    for (const QString& keyword : window->Keywords())
+        memo.Keywords.push_back(ToDocument(keyword));
+    memo.Text = DocumentText(window->Editor()->toPlainText());
+    return memo;
+}
+
+void TfrmMain::StoreActiveMemo(const MemoRecord& memo)
+{
+    WriteMemo(m_manager->Store(), memo, TodaySerial());
+    m_manager->SetDocumentModified(true);
+    TfrmMemo* window = ActiveMemo();
+    window->SetModified(false);
+    window->SetStored(true);
+}
+
+void TfrmMain::MemoSaveExecute()
+{
+    TfrmMemo* window = ActiveMemo();
+    if (window->Title().isEmpty()) {
+        MemoSaveAsExecute();
+        return;
+    }
+    StoreActiveMemo(ActiveMemoRecord(window->Title()));
+    if (MemoWithFileSaveChecked())
+        RunCommand("FileSave1");
+    m_manager->RefreshList();
+}
+
+void TfrmMain::MemoSaveAsExecute()
+{
+    TfrmMemo* window = ActiveMemo();
+    // Cancel gives the default text back, which counts as typed.
+    const QString title = m_dialogs.InputBox(QStringLiteral("メモの保存"), QStringLiteral("タイトルを入力してください｡"),
+                                             window->Title());
+    if (title.isEmpty())
+        return;
+    const MemoRecord memo = ActiveMemoRecord(title);
+    TQuorvexDataAccessSystem& store = m_manager->Store();
+    if (MemoTitleExists(store, memo.Title)) {
+        m_dialogs.MessageBox(QStringLiteral("Vellora"), u'"' + title + QStringLiteral("\" は既に登録されています。"),
+                             TMsgIcon::Warning, TMsgButton::Ok | TMsgButton::Cancel);
+        return;
+    }
+    AddMemoRow(store, memo.Title);
+    try {
+        StoreActiveMemo(memo);
+    } catch (...) {
+        DeleteMemo(store, memo.Title);
+        throw;
+    }
+    if (MemoWithFileSaveChecked())
+        RunCommand("FileSave1");
+    window->SetTitle(title);
+    m_manager->RefreshList();
+}
+
+void TfrmMain::MemoDeleteExecute()
+{
+    DeleteMemo(m_manager->Store(), ToDocument(m_manager->GetSelectedTitle()));
+    m_manager->RefreshList();
+    m_manager->SetDocumentModified(true);
+    if (MemoWithFileSaveChecked())
+        RunCommand("FileSave1");
+}
+
+void TfrmMain::MemoRenameExecute()
+{
+    QString title;
+    if (!m_dialogs.InputQuery(QStringLiteral("タイトルの変更"), QStringLiteral("新しいタイトルを入力して下さい"), title))
+        return;
+    if (title.isEmpty()) {
+        m_dialogs.MessageBox(QStringLiteral("Vellora"), QStringLiteral("空の文字列は無効です"), TMsgIcon::Warning,
+                             TMsgButton::Ok);
+        return;
+    }
+    if (m_manager->RenameMemo(m_manager->GetSelectedTitle(), title))
+        m_manager->RefreshList();
+}
+
+void TfrmMain::MemoWithFileSaveExecute()
+{
+    // The command's check has been toggled already.
+    if (MemoWithFileSaveChecked())
+        RunCommand("FileSave1");
 }
 
 void TfrmMain::MemoCloseExecute()

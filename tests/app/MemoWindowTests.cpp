@@ -107,7 +107,7 @@ TEST_F(AppTest, SaveQuestionOfAMemoWindow)
 
     // Yes with nothing stored keeps the window and its edits.
     m_dialogs.ExpectMessage(question, TMsgButton::Yes);
-    m_dialogs.ExpectMessage("\"上書き保存\" はまだ使用できません。", TMsgButton::Ok);
+    m_dialogs.ExpectInputBox("メモの保存", "タイトルを入力してください｡", "");
     EXPECT_FALSE(memo->AskSave());
     EXPECT_EQ(Main().MemoWindowCount(), 1);
 
