@@ -1,0 +1,84 @@
+// The dialogs seam over Qt's real dialogs, answered by pressing their
+// buttons while they run.
+#include "AppFixture.h"
+#include "ChmManager.h"
+#include "HelpViewer.h"
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace {
+// Runs `answer` on the modal dialog as soon as it is up.
+void WhenModal(std::function<void(QWidget*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            WhenModal(answer);
+            return;
+        }
+        answer(modal);
+    });
+}
+
+class TRecordingViewer : public THelpViewer {
+public:
+    explicit TRecordingViewer(QStringList& calls) : m_calls(calls) {}
+    void Open(const QString& helpFile, int command, int data) override
+    {
+        m_calls << QStringLiteral("%1 %2 %3").arg(helpFile).arg(command).arg(data);
+    }
+
+private:
+    QStringList& m_calls;
+};
+}  // namespace
+
+TEST(QtDialogs, MessageBoxGivesThePressedButton)
+{
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Vellora");
+        EXPECT_EQ(box->text(), "保存しますか？");
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.MessageBox("Vellora", "保存しますか？", TMsgIcon::Warning,
+                                 TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel),
+              TMsgButton::No);
+}
+
+TEST(QtDialogs, InputBoxGivesTheTypedTextAndCancelTheDefault)
+{
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* input = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(input, nullptr);
+        EXPECT_EQ(input->labelText(), "タイトルを入力してください｡");
+        input->setTextValue("新しいメモ");
+        input->accept();
+    });
+    EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "新しいメモ");
+    WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "old");
+}
+
+TEST_F(AppTest, HelpCommandOpensTheHelpFileOnItsContents)
+{
+    QStringList calls;
+    SetHelpViewer(std::make_unique<TRecordingViewer>(calls));
+    Start();
+    Main().RunCommand("HelpHelp");
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_TRUE(calls[0].endsWith("/Vellora ヘルプ.CHM 1 0")) << calls[0].toStdString();
+    EXPECT_EQ(Main().Command("HelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+    SetHelpViewer(nullptr);
+}
