@@ -8,6 +8,7 @@
 #include "KeywordText.h"
 #include "Manager.h"
 #include "MemoDocument.h"
+#include "MemoText.h"
 #include "QuorvexDataAccessSystem.h"
 #include "TextForms.h"
 #include "Memo.h"
@@ -80,28 +81,6 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     return memo;
 }
 
-namespace {
-std::string ToDocument(const QString& text)
-{
-    return Utf8ToCp932(text.toStdString());
-}
-
-QString FromDocument(const std::string& text)
-{
-    return QString::fromStdString(Cp932ToUtf8(text));
-}
-
-// The editor's text with the document's line breaks, CR LF, and back.
-std::string DocumentText(const QString& editorText)
-{
-    return ToDocument(QString(editorText).replace(u'\n', QStringLiteral("\r\n")));
-}
-
-QString EditorText(const std::string& documentText)
-{
-    return FromDocument(documentText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-}
-}  // namespace
 
 bool TfrmMain::MemoWithFileSaveChecked() const
 {

@@ -9,6 +9,7 @@
 #include "Manager.h"
 #include "Memo.h"
 #include "MemoDocument.h"
+#include "MemoText.h"
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -25,21 +26,6 @@ TFileDialogRequest ImportDialogDesign()
     design.filter = CsvFilter;
     design.multiSelect = true;
     return design;
-}
-
-// The text file's bytes: code page 932, lines ended by CR LF. A character
-// code page 932 cannot hold refuses the whole text.
-std::string TextFileBytes(const QString& editorText)
-{
-    return Utf8ToCp932(QString(editorText).replace(u'\n', QStringLiteral("\r\n")).toStdString());
-}
-
-// Every CR LF, lone CR and lone LF is one line break of the editor.
-QString TextFromFile(const std::string& bytes)
-{
-    return QString::fromStdString(Cp932ToUtf8(bytes))
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(u'\r', u'\n');
 }
 
 std::string FileName(const QString& path)
@@ -89,7 +75,7 @@ void TfrmMain::MemoExportToTextFileExecute()
     if (path.isEmpty())
         return;
     // Converted before the file is touched: an unmappable character writes nothing.
-    const std::string bytes = TextFileBytes(memo->Editor()->toPlainText());
+    const std::string bytes = DocumentText(memo->Editor()->toPlainText());
     WriteFileAtomically(FileName(path), bytes);
 }
 
@@ -105,5 +91,5 @@ void TfrmMain::ImportTextFile(const QString& path)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     TfrmMemo* memo = NewMemoWindow(QStringLiteral("無題 - %1 (%2)").arg(NextUntitledNumber()).arg(fullPath), false);
-    memo->SetText(TextFromFile(ReadWholeFile(fullPath.toStdString())));
+    memo->SetText(EditorText(ReadWholeFile(fullPath.toStdString())));
 }
