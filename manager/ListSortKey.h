@@ -12,5 +12,7 @@
 // The text rewritten so that a plain byte comparison of two keys
 // (std::string's, which compares unsigned bytes) gives the list's order.
 std::string ListSortKey(std::string cp932);
+// True when the text is its own key (it holds no single-byte small letter).
+bool IsOwnSortKey(std::string_view cp932);
 // Negative when a sorts before b, zero when they sort alike, positive after.
 int CompareListTexts(std::string_view a, std::string_view b);

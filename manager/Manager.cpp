@@ -3,6 +3,7 @@
 #include "Cp932Codec.h"
 #include "CustomSaveProps.h"
 #include "Dialogs.h"
+#include "ElidingDelegate.h"
 #include "Exceptions.h"
 #include "Guard.h"
 #include "HintSwitch.h"
@@ -182,6 +183,7 @@ QWidget* TfrmManager::BuildListPage()
     ListView1 = new QTreeView(page);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setModel(m_listModel);
+    ListView1->setItemDelegate(new TElidingDelegate(ListView1));
     ListView1->setRootIsDecorated(false);
     ListView1->setUniformRowHeights(true);
     ListView1->setItemsExpandable(false);

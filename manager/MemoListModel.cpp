@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -54,23 +56,46 @@ std::string TMemoListModel::CellText(const TColumnRef& ref, int tableRow) const
     return FormatDateTime(std::trunc(cell.ToReal()), CurrentFormats());
 }
 
+std::vector<TMemoListModel::TSortKey> TMemoListModel::SortKeys(int column, std::deque<std::string>& owned) const
+{
+    const TColumnRef ref = Column(column);
+    std::vector<TSortKey> keys;
+    keys.reserve(m_order.size());
+    // Many memos share a date: each date is formatted once.
+    std::unordered_map<double, std::string_view> dates;
+    const auto own = [&](int row) -> std::string_view { return owned.emplace_back(ListSortKey(CellText(ref, row))); };
+    for (int row = 0; row < static_cast<int>(m_order.size()); ++row) {
+        const CellValue& cell = m_store.CellAt(ref.table, ref.col, row);
+        if (cell.IsEmpty()) {
+            keys.emplace_back(std::string_view(), row);
+        } else if (column == ColUpdate) {
+            auto [date, added] = dates.try_emplace(cell.ToReal());
+            if (added)
+                date->second = own(row);
+            keys.emplace_back(date->second, row);
+        } else if (ref.type == ctString && cell.Kind() == CellKind::Text && IsOwnSortKey(cell.AsText())) {
+            keys.emplace_back(cell.AsText(), row);  // most texts are their own keys: no copy
+        } else {
+            keys.emplace_back(own(row), row);
+        }
+    }
+    return keys;
+}
+
 void TMemoListModel::Sort(int column)
 {
     // The keys are made once per row, so that the comparisons are plain
     // byte compares.
-    const TColumnRef ref = Column(column);
-    std::vector<std::pair<std::string, int>> keyed;
-    keyed.reserve(m_order.size());
-    for (int row = 0; row < static_cast<int>(m_order.size()); ++row)
-        keyed.emplace_back(ListSortKey(CellText(ref, row)), row);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+    std::deque<std::string> owned;
+    std::vector<TSortKey> keys = SortKeys(column, owned);
+    std::sort(keys.begin(), keys.end(), [](const TSortKey& a, const TSortKey& b) {
         const int c = a.first.compare(b.first);
         return c < 0 || (c == 0 && a.second < b.second);
     });
     std::vector<int> order;
-    order.reserve(keyed.size());
-    for (const auto& entry : keyed)
-        order.push_back(entry.second);
+    order.reserve(keys.size());
+    for (const TSortKey& key : keys)
+        order.push_back(key.second);
     ApplyOrder(std::move(order));
 }
 

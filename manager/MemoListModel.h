@@ -7,8 +7,11 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class TQuorvexDataAccessSystem;
@@ -55,6 +58,11 @@ private:
     };
     TColumnRef Column(int column) const;
     std::string CellText(const TColumnRef& ref, int tableRow) const;
+    // A row's sort key (see ListSortKey.h) and its table row.
+    using TSortKey = std::pair<std::string_view, int>;
+    // Each table row's key for the column, in table order; keys that are
+    // not the cells' own texts live in `owned`.
+    std::vector<TSortKey> SortKeys(int column, std::deque<std::string>& owned) const;
     // Moves the list to `order`, keeping the selection on the same memos.
     void ApplyOrder(std::vector<int> order);
 

@@ -2,6 +2,7 @@
 // in place or by title, and the selected title on both pages.
 #include "AppFixture.h"
 #include "Cp932Codec.h"
+#include "ElidingDelegate.h"
 #include "ListSortKey.h"
 #include "MemoDocument.h"
 #include "MemoListModel.h"
@@ -10,10 +11,12 @@
 #include "WordBox.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -132,6 +135,49 @@ TEST(ListSortKey, TrailBytesAreNotFolded)
     EXPECT_EQ(ListSortKey(Bytes("ヂa")), "\x83\x61" "A");
 }
 
+TEST(ListSortKey, OwnKeyWhenNoSmallLetterIsFolded)
+{
+    EXPECT_TRUE(IsOwnSortKey("ABC 123"));
+    EXPECT_TRUE(IsOwnSortKey(Bytes("ヂア")));
+    EXPECT_FALSE(IsOwnSortKey("ABc"));
+    EXPECT_FALSE(IsOwnSortKey(Bytes("ヂz")));
+}
+
+namespace {
+class TOpenDelegate : public TElidingDelegate {
+public:
+    using TElidingDelegate::initStyleOption;
+};
+
+QStyleOptionViewItem CellOption(const QString& text, int width)
+{
+    QStandardItemModel model(1, 1);
+    model.setData(model.index(0, 0), text);
+    TOpenDelegate delegate;
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, width, 16);
+    delegate.initStyleOption(&option, model.index(0, 0));
+    return option;
+}
+}  // namespace
+
+TEST(ElidingDelegate, LongTextIsCutToMoreThanFits)
+{
+    const QString text = QString(500, u'あ');
+    const QStyleOptionViewItem option = CellOption(text, 80);
+    EXPECT_LT(option.text.size(), text.size());
+    EXPECT_TRUE(text.startsWith(option.text));
+    // Still wider than the cell, so the style elides it as it would the whole.
+    EXPECT_GT(QFontMetrics(option.font).horizontalAdvance(option.text), 80);
+}
+
+TEST(ElidingDelegate, TextThatFitsOrNoCellIsLeft)
+{
+    EXPECT_EQ(CellOption("short", 200).text, "short");
+    const QString text = QString(500, u'x');
+    EXPECT_EQ(CellOption(text, 0).text, text);
+}
+
 TEST_F(MemoListTest, FourColumnsWithTheirCaptions)
 {
     ASSERT_EQ(Model()->columnCount(), 4);
@@ -226,6 +272,26 @@ TEST_F(MemoListTest, DatesSortAsTheTextsShown)
     SetUpdate(1, 2024, 1, 2);
     Manager().ListView1ColumnClick(3);
     EXPECT_EQ(Column(3), QStringList({"01/02/2024", "02/01/2024"}));
+}
+
+TEST_F(MemoListTest, EqualDatesKeepTableOrderAndNoDateSortsFirst)
+{
+    AddTitles({"x", "y", "z", "none"});
+    SetUpdate(0, 2024, 5, 1);
+    SetUpdate(1, 2024, 4, 1);
+    SetUpdate(2, 2024, 5, 1);
+    Manager().Store().SetValue(MemoLayout::Table, MemoLayout::Update, 3, CellValue());
+    Manager().ListView1ColumnClick(3);
+    EXPECT_EQ(Column(0), QStringList({"none", "y", "x", "z"}));
+}
+
+TEST_F(MemoListTest, ClosingAfterASortReadsNoFreedDocument)
+{
+    AddTitles({"b", "a"});
+    Manager().show();
+    Select(0);
+    Manager().ListView1ColumnClick(0);
+    m_app.reset();
 }
 
 TEST_F(MemoListTest, SortKeepsTheSelectedMemo)
