@@ -90,7 +90,7 @@ bool TfrmMain::MemoWithFileSaveChecked() const
 void TfrmMain::MemoOpenExecute()
 {
     const QString title = m_manager->GetSelectedTitle();
-    const MemoRecord memo = ReadMemo(m_manager->Store(), ToDocument(title));
+    const MemoRecord memo = ReadMemo(m_manager->Store(), m_manager->SelectedRowName());
     TfrmMemo* window = NewMemoWindow(title, true);
     window->SetTitle(title);
     QStringList keywords;
@@ -166,7 +166,7 @@ void TfrmMain::MemoSaveAsExecute()
 
 void TfrmMain::MemoDeleteExecute()
 {
-    DeleteMemo(m_manager->Store(), ToDocument(m_manager->GetSelectedTitle()));
+    DeleteMemo(m_manager->Store(), m_manager->SelectedRowName());
     m_manager->RefreshList();
     m_manager->SetDocumentModified(true);
     if (MemoWithFileSaveChecked())

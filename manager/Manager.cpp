@@ -500,6 +500,11 @@ bool TfrmManager::RenameMemoRow(int row, const QString& newTitle)
     return true;
 }
 
+std::string TfrmManager::SelectedRowName() const
+{
+    return m_store->GetRowName(MemoLayout::Table, TitleRow(GetSelectedTitle()));
+}
+
 int TfrmManager::TitleRow(const QString& title) const
 {
     try {

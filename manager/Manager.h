@@ -44,6 +44,9 @@ public:
     // The title the user has selected on the page shown: the search result
     // on page 0, the memo on page 1; empty otherwise or without a selection.
     QString GetSelectedTitle() const;
+    // The row name, as the document holds it, of the memo selected; raises
+    // the unregistered-row error when there is none.
+    std::string SelectedRowName() const;
     // Renames the memo; false, after telling the user why, when the new
     // title names a memo already (the memo itself included) or holds a
     // character the document cannot store.

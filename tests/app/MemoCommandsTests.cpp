@@ -277,3 +277,22 @@ TEST_F(MemoCommandsTest, ControlSInTheEditorSavesTheMemo)
     QTest::keyClick(memo->Editor(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(Stored("by key").Text, "typed");
 }
+
+TEST_F(MemoCommandsTest, MemoWhoseTitleBytesDoNotRoundTripOpensAndDeletes)
+{
+    Start();
+    // 0x87 0x90 reads as U+2252, which code page 932 writes back as 0x81 0xE0.
+    MemoRecord memo;
+    memo.Title = "\x87\x90";
+    memo.Text = "body";
+    AddMemoRow(Manager().Store(), memo.Title);
+    WriteMemo(Manager().Store(), memo, TodaySerial());
+    Manager().RefreshList();
+    SelectInList(0);
+    Main().RunCommand("MemoOpen");
+    ASSERT_NE(Main().ActiveMemo(), nullptr);
+    EXPECT_EQ(Main().ActiveMemo()->Editor()->toPlainText(), "body");
+    SelectInList(0);
+    Main().RunCommand("MemoDelete");
+    EXPECT_EQ(MemoRows(), 0);
+}
