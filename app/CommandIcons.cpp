@@ -51,12 +51,12 @@ QPixmap DrawBadge(const TBadge& badge, int size)
 }
 }  // namespace
 
-QIcon CommandIcon(const TCommandSpec& spec)
+QIcon CommandIcon(const TCommandEntry& entry)
 {
-    const QString themeName = QString::fromLatin1(spec.themeIcon);
+    const QString themeName = QString::fromLatin1(entry.themeIcon);
     if (!themeName.isEmpty() && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
-    const auto badge = Badges().constFind(QString::fromLatin1(spec.name));
+    const auto badge = Badges().constFind(QString::fromLatin1(entry.name));
     if (badge == Badges().constEnd())
         return {};
     QIcon icon;

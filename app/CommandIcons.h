@@ -4,6 +4,6 @@
 
 #include <QIcon>
 
-struct TCommandSpec;
+struct TCommandEntry;
 
-QIcon CommandIcon(const TCommandSpec& spec);
+QIcon CommandIcon(const TCommandEntry& entry);

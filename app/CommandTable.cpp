@@ -2,9 +2,9 @@
 // order of the main menu.
 #include "Commands.h"
 
-const std::vector<TCommandSpec>& CommandTable()
+const std::vector<TCommandEntry>& CommandTable()
 {
-    static const std::vector<TCommandSpec> table = {
+    static const std::vector<TCommandEntry> table = {
         {"FileNew1", "新規作成(&N)", "Ctrl+Alt+N", "新規ファイルの作成", false, "document-new"},
         {"FileOpen1", "開く(&O)...", "Ctrl+Alt+O", "ファイルを開く", false, "document-open"},
         {"FileSave1", "上書き保存(&S)", "Ctrl+Alt+S", "現在のファイルを保存", false, "document-save"},

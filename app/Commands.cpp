@@ -12,15 +12,15 @@
 TCommands::TCommands(QObject* owner, TDialogs& dialogs) : QObject(owner), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("ActionList1"));
-    for (const TCommandSpec& spec : CommandTable()) {
-        const QString name = QString::fromLatin1(spec.name);
-        auto* action = new QAction(QString::fromUtf8(spec.caption), owner);
+    for (const TCommandEntry& entry : CommandTable()) {
+        const QString name = QString::fromLatin1(entry.name);
+        auto* action = new QAction(QString::fromUtf8(entry.caption), owner);
         action->setObjectName(name);
-        if (*spec.shortcut)
-            action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-        SetHint(action, QString::fromUtf8(spec.hint));
-        action->setCheckable(spec.checkable);
-        action->setIcon(CommandIcon(spec));
+        if (*entry.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        SetHint(action, QString::fromUtf8(entry.hint));
+        action->setCheckable(entry.checkable);
+        action->setIcon(CommandIcon(entry));
         action->setIconVisibleInMenu(false);
         connect(action, &QAction::triggered, this, [this, name] { Triggered(name); });
         m_actions.insert(name, action);

@@ -14,7 +14,7 @@
 class QAction;
 class TDialogs;
 
-struct TCommandSpec {
+struct TCommandEntry {
     const char* name;
     const char* caption;
     const char* shortcut;  // empty: none
@@ -24,7 +24,7 @@ struct TCommandSpec {
 };
 
 // The program's command table, in menu order.
-const std::vector<TCommandSpec>& CommandTable();
+const std::vector<TCommandEntry>& CommandTable();
 
 class TCommands : public QObject {
     Q_OBJECT
