@@ -75,31 +75,26 @@ void TCommands::UpdateAll()
 
 void TCommands::Run(const QString& name)
 {
-    RunGuarded(m_dialogs, [&] {
-        if (!UpdateOne(name))
-            return;
-        QAction* action = m_actions.value(name);
-        // A checkable command run by name toggles like a menu choice would;
-        // its handler then reads the new check.
-        if (action->isCheckable())
-            action->setChecked(!action->isChecked());
-        const auto handler = m_handlers.constFind(name);
-        if (handler != m_handlers.constEnd())
-            (*handler)();
-    });
+    Execute(name, false);
 }
 
 void TCommands::Triggered(const QString& name)
 {
-    // The toolkit has already toggled a checkable command's check; a
-    // command found disabled gets its check back.
+    Execute(name, true);
+}
+
+void TCommands::Execute(const QString& name, bool checkToggled)
+{
     RunGuarded(m_dialogs, [&] {
-        if (!UpdateOne(name)) {
-            QAction* action = m_actions.value(name);
-            if (action->isCheckable())
-                action->setChecked(!action->isChecked());
+        QAction* action = m_actions.value(name);
+        const bool enabled = UpdateOne(name);
+        // A checkable command toggles its check before its handler reads
+        // it: a menu choice has toggled it already, a run by name does it
+        // here. A command found disabled keeps the check it had.
+        if (action && action->isCheckable() && enabled != checkToggled)
+            action->setChecked(!action->isChecked());
+        if (!enabled)
             return;
-        }
         const auto handler = m_handlers.constFind(name);
         if (handler != m_handlers.constEnd())
             (*handler)();

@@ -50,6 +50,7 @@ public:
 
 private:
     void Triggered(const QString& name);
+    void Execute(const QString& name, bool checkToggled);
     bool UpdateOne(const QString& name);
 
     TDialogs& m_dialogs;

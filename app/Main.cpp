@@ -85,21 +85,21 @@ void TfrmMain::CreateSettings(const QString& iniFileName)
     ControlBar1->Arrange();
 }
 
-int TfrmMain::ReadSetting(const QString& section, const QString& key, int firstRun)
-{
-    return IniSaveProps1->ValueExists(section, key) ? IniSaveProps1->ReadInteger(section, key) : firstRun;
-}
-
 void TfrmMain::FormCreate()
 {
     m_fixMenuMessageId = QEvent::registerEventType();
     RunGuarded(m_dialogs, [this] {
         SetHelpFile(this, TAppFiles::Locate(HelpFileName()));
         RestoreDialogFolders();
-        Command(QStringLiteral("ViewManager"))->setChecked((ReadSetting(ViewSection, QStringLiteral("Manager"), 1) & 0xFF) != 0);
-        m_hints->SetShowHints((ReadSetting(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) & 0xFF) != 0);
+        Command(QStringLiteral("ViewManager"))->setChecked(ManagerShownSetting());
+        m_hints->SetShowHints((IniSaveProps1->ReadIntegerOr(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) & 0xFF) != 0);
         RestoreEditorFont();
     });
+}
+
+bool TfrmMain::ManagerShownSetting()
+{
+    return (IniSaveProps1->ReadIntegerOr(ViewSection, QStringLiteral("Manager"), 1) & 0xFF) != 0;
 }
 
 void TfrmMain::RestoreDialogFolders()
@@ -138,7 +138,7 @@ void TfrmMain::showEvent(QShowEvent* event)
         return;
     m_firstShowDone = true;
     RunGuarded(m_dialogs, [this] {
-        m_manager->setVisible((ReadSetting(ViewSection, QStringLiteral("Manager"), 1) & 0xFF) != 0);
+        m_manager->setVisible(ManagerShownSetting());
     });
 }
 
@@ -246,21 +246,25 @@ int TfrmMain::MemoWindowCount() const
     return static_cast<int>(MemoWindows().size());
 }
 
+// The memo window the document's closing asks next: the current one, or
+// the first when none is current.
+QMdiSubWindow* TfrmMain::MemoToClose() const
+{
+    QMdiSubWindow* sub = m_mdiArea->currentSubWindow();
+    return sub ? sub : m_mdiArea->subWindowList().value(0);
+}
+
 bool TfrmMain::AskSaveActiveMemo()
 {
-    if (!ActiveMemo()) {
-        // The frame has memo windows but none is current: take the first.
-        m_mdiArea->setActiveSubWindow(m_mdiArea->subWindowList().value(0));
-    }
-    TfrmMemo* memo = ActiveMemo();
+    QMdiSubWindow* sub = MemoToClose();
+    m_mdiArea->setActiveSubWindow(sub);
+    auto* memo = sub ? qobject_cast<TfrmMemo*>(sub->widget()) : nullptr;
     return !memo || memo->AskSave();
 }
 
 void TfrmMain::CloseActiveMemo()
 {
-    QMdiSubWindow* sub = m_mdiArea->currentSubWindow();
-    if (!sub)
-        sub = m_mdiArea->subWindowList().value(0);
+    QMdiSubWindow* sub = MemoToClose();
     if (!sub)
         return;
     sub->close();

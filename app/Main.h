@@ -102,11 +102,13 @@ private:
     // Main.cpp
     void CreateSettings(const QString& iniFileName);
     void FormCreate();
+    // "View" / "Manager": whether the file manager was shown at the last exit.
+    bool ManagerShownSetting();
+    QMdiSubWindow* MemoToClose() const;
     void RestoreDialogFolders();
     void RestoreEditorFont();
     bool CloseQuery();
     void IniSaveProps1AfterSave();
-    int ReadSetting(const QString& section, const QString& key, int firstRun);
 
     // MainFrame.cpp
     void BuildFrame();

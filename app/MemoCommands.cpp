@@ -28,7 +28,6 @@ void TfrmMain::BindMemoCommands()
 {
     m_commands->SetHandler("MemoNew", [this] { MemoNewExecute(); });
     m_commands->SetHandler("MemoClose", [this] { MemoCloseExecute(); });
-    m_commands->SetEnabling("MemoClose", [this] { return ActiveMemo() != nullptr; });
     m_commands->SetHandler("MemoOpen", [this] { MemoOpenExecute(); });
     m_commands->SetHandler("MemoSave", [this] { MemoSaveExecute(); });
     m_commands->SetHandler("MemoSaveAs", [this] { MemoSaveAsExecute(); });
@@ -52,7 +51,7 @@ void TfrmMain::BindMemoCommands()
     };
     m_commands->SetEnabling("MemoOpen", memoActionsUpdate1);
     m_commands->SetEnabling("MemoDelete", memoActionsUpdate1);
-    for (const char* name : {"MemoSave", "MemoSaveAs", "MemoExportToTextFile"})
+    for (const char* name : {"MemoClose", "MemoSave", "MemoSaveAs", "MemoExportToTextFile", "KeywordNew"})
         m_commands->SetEnabling(name, memoActive);
     m_commands->SetEnabling("MemoRename", [this] {
         return m_manager && m_manager->ActivePage() == 1 && m_manager->MemoList()->selectionModel()->hasSelection();
@@ -213,7 +212,6 @@ void TfrmMain::BindKeywordCommands()
     m_commands->SetHandler("KeywordDelete", onActive(&TfrmMemo::KeywordDeleteExecute));
     m_commands->SetHandler("EditSendKeyWord", onActive(&TfrmMemo::EditSendKeywordExecute));
 
-    m_commands->SetEnabling("KeywordNew", [this] { return ActiveMemo() != nullptr; });
     m_commands->SetEnabling("KeywordPaste", [this] {
         const QMimeData* data = QApplication::clipboard()->mimeData();
         return ActiveMemo() && data && data->hasText();

@@ -4,10 +4,12 @@
 
 #include <QString>
 
-class QWidget;
-class QAction;
-
-void SetHint(QWidget* widget, const QString& hint);
-void SetHint(QAction* action, const QString& hint);
 QString ShortHint(const QString& hint);
 QString LongHint(const QString& hint);
+
+// A widget or a command: both carry a tool tip and a status tip.
+template <typename T> void SetHint(T* target, const QString& hint)
+{
+    target->setToolTip(ShortHint(hint));
+    target->setStatusTip(LongHint(hint));
+}

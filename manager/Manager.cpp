@@ -222,11 +222,6 @@ void TfrmManager::FormCreate()
     ReopenLastDocument();
 }
 
-int TfrmManager::ReadSetting(const QString& section, const QString& key, int firstRun)
-{
-    return m_settings.ValueExists(section, key) ? m_settings.ReadInteger(section, key) : firstRun;
-}
-
 void TfrmManager::RestoreDocking()
 {
     const int tag = m_settings.ReadInteger(ManagerSection, QStringLiteral("DockStatus"));
@@ -253,12 +248,12 @@ void TfrmManager::RestoreLayout()
 {
     PageControl1->setCurrentIndex(m_settings.ReadInteger(ManagerSection, QStringLiteral("ActivePage")));
     // The splitter takes the keyword panel's width once it has a size.
-    m_pendingPanelWidth = ReadSetting(ManagerSection, QStringLiteral("SplitterPos"), DesignPanelWidth);
+    m_pendingPanelWidth = m_settings.ReadIntegerOr(ManagerSection, QStringLiteral("SplitterPos"), DesignPanelWidth);
     Splitter1->installEventFilter(this);
-    const QRect bounds(ReadSetting(ManagerSection, QStringLiteral("Left"), DesignLeft),
-                       ReadSetting(ManagerSection, QStringLiteral("Top"), DesignTop),
-                       ReadSetting(ManagerSection, QStringLiteral("Width"), DesignWidth),
-                       ReadSetting(ManagerSection, QStringLiteral("Height"), DesignHeight));
+    const QRect bounds(m_settings.ReadIntegerOr(ManagerSection, QStringLiteral("Left"), DesignLeft),
+                       m_settings.ReadIntegerOr(ManagerSection, QStringLiteral("Top"), DesignTop),
+                       m_settings.ReadIntegerOr(ManagerSection, QStringLiteral("Width"), DesignWidth),
+                       m_settings.ReadIntegerOr(ManagerSection, QStringLiteral("Height"), DesignHeight));
     m_undockSize = QSize(m_settings.ReadInteger(ManagerSection, QStringLiteral("UndockWidth")),
                          m_settings.ReadInteger(ManagerSection, QStringLiteral("UndockHeight")));
     if (isFloating())
@@ -269,9 +264,9 @@ void TfrmManager::RestoreLayout()
         if (floating && !m_undockSize.isEmpty())
             resize(m_undockSize);
     });
-    SetShowHints(ReadSetting(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) != 0);
+    SetShowHints(m_settings.ReadIntegerOr(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) != 0);
     for (int i = 0; i < TMemoListModel::ColumnCount; ++i)
-        ListView1->setColumnWidth(i, ReadSetting(ListViewSection, ColumnWidthKey(i), DesignColumnWidths[i]));
+        ListView1->setColumnWidth(i, m_settings.ReadIntegerOr(ListViewSection, ColumnWidthKey(i), DesignColumnWidths[i]));
 }
 
 void TfrmManager::ReopenLastDocument()
@@ -430,28 +425,20 @@ void TfrmManager::RunSearch()
     ListBox1->clear();
     if (keywords.empty())
         return;
-    QStringList titles;
-    for (int row : SearchMemos(*m_store, keywords))
-        titles << QString::fromStdString(Cp932ToUtf8(m_listModel->CellText(row, TMemoListModel::ColTitle)));
-    ListBox1->addItems(titles);
+    // Each result keeps its table row, so that the commands find the memo
+    // without going back from its shown title.
+    for (int row : SearchMemos(*m_store, keywords)) {
+        auto* item = new QListWidgetItem(
+            QString::fromStdString(Cp932ToUtf8(m_listModel->CellText(row, TMemoListModel::ColTitle))));
+        item->setData(Qt::UserRole, row);
+        ListBox1->addItem(item);
+    }
 }
 
 QString TfrmManager::GetSelectedTitle() const
 {
-    switch (ActivePage()) {
-    case 0: {
-        const QListWidgetItem* item = ListBox1->currentItem();
-        return item ? item->text() : QString();
-    }
-    case 1: {
-        const QModelIndexList selected = ListView1->selectionModel()->selectedIndexes();
-        if (selected.isEmpty())
-            return {};
-        return m_listModel->index(selected.first().row(), TMemoListModel::ColTitle).data(Qt::EditRole).toString();
-    }
-    default:
-        return {};
-    }
+    const int row = SelectedRow();
+    return row < 0 ? QString() : QString::fromStdString(Cp932ToUtf8(m_listModel->CellText(row, TMemoListModel::ColTitle)));
 }
 
 void TfrmManager::ListView1ColumnClick(int column)
@@ -500,9 +487,28 @@ bool TfrmManager::RenameMemoRow(int row, const QString& newTitle)
     return true;
 }
 
+int TfrmManager::SelectedRow() const
+{
+    switch (ActivePage()) {
+    case 0: {
+        const QListWidgetItem* item = ListBox1->currentItem();
+        return item ? item->data(Qt::UserRole).toInt() : -1;
+    }
+    case 1: {
+        const QModelIndexList selected = ListView1->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : m_listModel->TableRow(selected.first().row());
+    }
+    default:
+        return -1;
+    }
+}
+
 std::string TfrmManager::SelectedRowName() const
 {
-    return m_store->GetRowName(MemoLayout::Table, TitleRow(GetSelectedTitle()));
+    const int row = SelectedRow();
+    if (row < 0)
+        throw EUnregisteredName(EUnregisteredName::What::RowName);
+    return m_store->GetRowName(MemoLayout::Table, row);
 }
 
 int TfrmManager::TitleRow(const QString& title) const

@@ -47,6 +47,8 @@ public:
     // The row name, as the document holds it, of the memo selected; raises
     // the unregistered-row error when there is none.
     std::string SelectedRowName() const;
+    // The table row of that memo; -1 without a selection.
+    int SelectedRow() const;
     // Renames the memo; false, after telling the user why, when the new
     // title names a memo already (the memo itself included) or holds a
     // character the document cannot store.
@@ -83,8 +85,6 @@ private:
     void ApplyPendingSiteSize();
     void ListDblClick();
     void ToolButton6Click();
-    // A setting, or `firstRun` when the file has no such key.
-    int ReadSetting(const QString& section, const QString& key, int firstRun);
     bool AskSaveDocument();
     // The end of an in-place edit of the title in table row `row`.
     bool ListView1Edited(int row, const QString& text);

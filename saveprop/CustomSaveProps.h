@@ -96,6 +96,12 @@ public:
     virtual std::int32_t ReadInteger(const QString& section, const QString& key) = 0;
     virtual QString ReadString(const QString& section, const QString& key) = 0;
     virtual double ReadFloat(const QString& section, const QString& key) = 0;
+    // The value, or `missing` when the store has no such key (a first
+    // run, say).
+    std::int32_t ReadIntegerOr(const QString& section, const QString& key, std::int32_t missing)
+    {
+        return ValueExists(section, key) ? ReadInteger(section, key) : missing;
+    }
     virtual void WriteInteger(const QString& section, const QString& key, std::int32_t value) = 0;
     virtual void WriteString(const QString& section, const QString& key, const QString& value) = 0;
     virtual void WriteFloat(const QString& section, const QString& key, double value) = 0;
