@@ -29,7 +29,7 @@ std::int64_t RealToScaled(double value)
     return static_cast<std::int64_t>(scaled);
 }
 
-bool EqualsIgnoringAsciiCase(const std::string& a, const char* b)
+bool EqualsIgnoringAsciiCase(std::string_view a, const char* b)
 {
     std::size_t i = 0;
     for (; i < a.size() && b[i]; ++i) {
@@ -41,7 +41,7 @@ bool EqualsIgnoringAsciiCase(const std::string& a, const char* b)
     return i == a.size() && !b[i];
 }
 
-double TextToReal(const std::string& text)
+double TextToReal(std::string_view text)
 {
     if (auto integer = ParseInteger(text))
         return *integer;
@@ -51,6 +51,36 @@ double TextToReal(const std::string& text)
 }
 
 }  // namespace
+
+CellValue& CellValue::operator=(const CellValue& other)
+{
+    if (this != &other)
+        data_ = other.OwnedData();
+    return *this;
+}
+
+CellValue::Data CellValue::OwnedData() const
+{
+    if (const auto* text = std::get_if<FileText>(&data_))
+        return Data(std::string(text->bytes, text->size));
+    return data_;
+}
+
+CellValue CellValue::InFileText(std::string_view text) { return CellValue(Data(FileText{text.data(), text.size()})); }
+
+std::string_view CellValue::AsText() const
+{
+    if (const auto* text = std::get_if<FileText>(&data_))
+        return {text->bytes, text->size};
+    return std::get<std::string>(data_);
+}
+
+bool CellValue::operator==(const CellValue& other) const
+{
+    if (IsText() && other.IsText())
+        return AsText() == other.AsText();
+    return data_ == other.data_;
+}
 
 CellValue CellValue::Boolean(bool value) { return CellValue(Data(value)); }
 CellValue CellValue::Real(double value) { return CellValue(Data(RealBox{value})); }
@@ -132,5 +162,5 @@ std::string CellValue::ToText() const
     case CellKind::DateTime: return FormatDateTime(AsDateTime(), formats);
     case CellKind::Text: break;
     }
-    return AsText();
+    return std::string(AsText());
 }

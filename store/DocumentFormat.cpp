@@ -6,6 +6,8 @@
 
 #include <bit>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 static_assert(std::endian::native == std::endian::little, "the file layout is written as host bytes");
 
@@ -20,9 +22,9 @@ public:
         std::memcpy(bytes, &value, sizeof(T));
         out_.append(bytes, sizeof(T));
     }
-    void PutText(const std::string& text, const char* what)
+    void PutText(std::string_view text, const char* what)
     {
-        if (text.find('\0') != std::string::npos)
+        if (text.find('\0') != std::string_view::npos)
             throw ENulInText(what);
         out_.append(text);
         out_.push_back('\0');
@@ -41,9 +43,17 @@ public:
         case ctDouble:
         case ctDateTime: Put<double>(value.ToReal()); break;
         case ctCurrency: Put<std::int64_t>(value.ToCurrency()); break;
-        case ctString: PutText(value.ToText(), "セルのテキスト"); break;
+        case ctString: PutCellText(value); break;
         default: break;
         }
+    }
+    void PutCellText(const CellValue& value)
+    {
+        constexpr const char* what = "セルのテキスト";
+        if (value.IsText())
+            PutText(value.AsText(), what);  // no copy of the text
+        else
+            PutText(value.ToText(), what);
     }
     std::string Take() { return std::move(out_); }
 
@@ -51,8 +61,14 @@ private:
     std::string out_;
 };
 
+// Smallest sizes of the records, for the count checks.
+constexpr std::size_t kMinTableBytes = 1 + 4 + 4 + 1;
+constexpr std::size_t kMinRowNameBytes = 1;
+
+}  // namespace
+
 // Reads fields from a file being unscrambled as the reading goes.
-class StreamCursor {
+class TDocumentFormat::StreamCursor {
 public:
     StreamCursor(TUnscrambler& plain, const std::string& fileName) : plain_(plain), fileName_(fileName) {}
 
@@ -65,7 +81,9 @@ public:
         pos_ += sizeof(T);
         return value;
     }
-    std::string GetText()
+    std::string GetText() { return std::string(GetTextView()); }
+    // A text in place in the plain stream.
+    std::string_view GetTextView()
     {
         std::size_t scanned = pos_;
         for (;;) {
@@ -73,7 +91,7 @@ public:
             const std::string_view ready = plain_.Ready();
             const auto end = ready.find('\0', scanned);
             if (end != std::string_view::npos) {
-                std::string text(ready.substr(pos_, end - pos_));
+                const std::string_view text = ready.substr(pos_, end - pos_);
                 pos_ = end + 1;
                 return text;
             }
@@ -93,6 +111,7 @@ public:
             Fail("件数 " + std::to_string(count) + " に対してデータが足りません");
         return count;
     }
+    // A value other than a text; texts are taken in place with GetTextView.
     CellValue GetCellValue(std::uint8_t colType)
     {
         switch (colType) {
@@ -104,7 +123,6 @@ public:
         case ctDouble: return CellValue::Real(Get<double>());
         case ctCurrency: return CellValue::Currency(Get<std::int64_t>());
         case ctDateTime: return CellValue::DateTime(Get<double>());
-        case ctString: return CellValue(GetText());
         default: return {};
         }
     }
@@ -122,25 +140,6 @@ private:
     const std::string& fileName_;
     std::size_t pos_ = 0;
 };
-
-// Smallest sizes of the records, for the count checks.
-constexpr std::size_t kMinTableBytes = 1 + 4 + 4 + 1;
-constexpr std::size_t kMinRowNameBytes = 1;
-
-void ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& store, TTable& loaded, int table, int rowCount)
-{
-    const auto colType = in.Get<std::uint8_t>();
-    const std::string name = in.GetText();
-    store.AddCol(table, name, colType);
-    const int col = loaded.ColCount() - 1;
-    for (int row = 0; row < rowCount; ++row) {
-        const bool empty = in.Get<std::uint8_t>() != 0;
-        if (!empty)
-            loaded.PlaceCell(col, row, in.GetCellValue(colType));
-    }
-}
-
-}  // namespace
 
 std::string TDocumentFormat::Write(const TQuorvexDataAccessSystem& store)
 {
@@ -170,17 +169,37 @@ void TDocumentFormat::Read(TUnscrambler& plain, const std::string& fileName, TQu
     StreamCursor in(plain, fileName);
     store.strictTypes_ = in.Get<std::uint8_t>();
     const int tableCount = in.GetCount(kMinTableBytes);
-    for (int table = 0; table < tableCount; ++table) {
-        store.AddTable(in.GetText());
-        TTable& loaded = *store.tables_[table];
-        const int rowCount = in.GetCount(kMinRowNameBytes);
-        loaded.ReserveRows(static_cast<std::size_t>(rowCount));
-        for (int row = 0; row < rowCount; ++row)
-            store.AddRow(table, in.GetText());
-        // Each column record takes its type, its name and one flag per row.
-        const int colCount = in.GetCount(2 + static_cast<std::size_t>(rowCount));
-        for (int col = 0; col < colCount; ++col)
-            ReadColumn(in, store, loaded, table, rowCount);
-        loaded.RowNameRule = in.Get<std::uint8_t>();
+    for (int table = 0; table < tableCount; ++table)
+        ReadTable(in, store, table);
+}
+
+void TDocumentFormat::ReadTable(StreamCursor& in, TQuorvexDataAccessSystem& store, int table)
+{
+    store.AddTable(in.GetText());
+    TTable& loaded = *store.tables_[table];
+    const int rowCount = in.GetCount(kMinRowNameBytes);
+    std::vector<std::string> rowNames(static_cast<std::size_t>(rowCount));
+    for (std::string& name : rowNames)
+        name = in.GetText();
+    loaded.AddRows(std::move(rowNames));
+    // Each column record takes its type, its name and one flag per row.
+    const int colCount = in.GetCount(2 + static_cast<std::size_t>(rowCount));
+    for (int col = 0; col < colCount; ++col)
+        ReadColumn(in, store, table);
+    loaded.RowNameRule = in.Get<std::uint8_t>();
+}
+
+void TDocumentFormat::ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& store, int table)
+{
+    const auto colType = in.Get<std::uint8_t>();
+    const std::string name = in.GetText();
+    store.AddCol(table, name, colType);
+    TTable& loaded = *store.tables_[table];
+    TCol& column = loaded.Col(loaded.ColCount() - 1);
+    for (TElement& cell : column.Cells) {
+        const bool empty = in.Get<std::uint8_t>() != 0;
+        if (empty)
+            continue;
+        cell.Value = colType == ctString ? CellValue::InFileText(in.GetTextView()) : in.GetCellValue(colType);
     }
 }

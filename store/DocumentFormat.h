@@ -24,6 +24,7 @@
 #include <string>
 
 class TQuorvexDataAccessSystem;
+class TTable;
 class TUnscrambler;
 
 class TDocumentFormat {
@@ -33,5 +34,11 @@ public:
     static std::string Write(const TQuorvexDataAccessSystem& store);
     // Fills an empty store. Raises EDamagedDocument (naming fileName) when
     // the data ends early, and the store's duplicate-name exceptions.
+    // Text cells refer to their bytes in plain, which the store keeps.
     static void Read(TUnscrambler& plain, const std::string& fileName, TQuorvexDataAccessSystem& store);
+
+private:
+    class StreamCursor;
+    static void ReadTable(StreamCursor& in, TQuorvexDataAccessSystem& store, int table);
+    static void ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& store, int table);
 };

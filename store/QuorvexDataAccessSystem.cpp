@@ -25,6 +25,7 @@ void TQuorvexDataAccessSystem::Swap(TQuorvexDataAccessSystem& other) noexcept
 {
     tables_.swap(other.tables_);
     std::swap(strictTypes_, other.strictTypes_);
+    fileText_.swap(other.fileText_);
 }
 
 int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
@@ -215,22 +216,23 @@ void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleK
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)
 {
-    std::string bytes(fileBytes);
-    LoadScrambled(bytes, Key, FileName);
+    LoadScrambled(std::string(fileBytes), Key, FileName);
 }
 
 void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, ScrambleKey Key)
 {
-    std::string bytes = ReadWholeFile(FileName);
-    LoadScrambled(bytes, Key, FileName);
+    LoadScrambled(ReadWholeFile(FileName), Key, FileName);
 }
 
-void TQuorvexDataAccessSystem::LoadScrambled(std::string& bytes, ScrambleKey Key, const std::string& FileName)
+void TQuorvexDataAccessSystem::LoadScrambled(std::string bytes, ScrambleKey Key, const std::string& FileName)
 {
     // Read into a fresh store and take its content only when all went well:
-    // a failed load leaves this store exactly as it was.
-    TUnscrambler plain(bytes, Key);
+    // a failed load leaves this store exactly as it was. The bytes move to
+    // the heap first so that the texts read from them keep their place.
+    auto file = std::make_unique<std::string>(std::move(bytes));
+    TUnscrambler plain(*file, Key);
     TQuorvexDataAccessSystem loaded;
     TDocumentFormat::Read(plain, FileName, loaded);
+    loaded.fileText_ = std::move(file);
     Swap(loaded);
 }

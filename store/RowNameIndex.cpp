@@ -49,9 +49,12 @@ bool TRowNameIndex::Insert(int row, bool unique)
 {
     if ((used_ + 1) * 2 > slots_.size())
         Grow(slots_.empty() ? kMinCapacity : slots_.size() * 2);
-    const std::string& name = (*names_)[row];
-    const std::uint32_t hash = Hash(name);
-    Slot& slot = slots_[Probe(name, hash)];
+    return Place(row, Hash((*names_)[row]), unique);
+}
+
+bool TRowNameIndex::Place(int row, std::uint32_t hash, bool unique)
+{
+    Slot& slot = slots_[Probe((*names_)[row], hash)];
     if (slot.row >= 0) {
         if (unique)
             return false;

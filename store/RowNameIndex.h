@@ -18,6 +18,11 @@ public:
     // Indexes row under its name (names[row]); returns false, changing
     // nothing, when an indexed row already bears it and unique is set.
     bool Insert(int row, bool unique);
+    // Indexes every row from first on, in order, as Insert would with
+    // unique(name) deciding each; returns false at the first row refused,
+    // the index then holding some of the rows (clear it and rebuild).
+    template <typename Unique>
+    bool InsertRun(int first, Unique unique);
     // Drops the entry of row; only valid while Duplicates() is 0.
     void Erase(int row);
     void Clear();
@@ -32,9 +37,33 @@ private:
     static std::uint32_t Hash(std::string_view name);
     std::size_t Probe(std::string_view name, std::uint32_t hash) const;
     void Grow(std::size_t capacity);
+    bool Place(int row, std::uint32_t hash, bool unique);
+    void Prefetch(std::uint32_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
 
     const std::vector<std::string>* names_;
     std::vector<Slot> slots_;
     std::size_t used_ = 0;
     int duplicates_ = 0;
 };
+
+template <typename Unique>
+bool TRowNameIndex::InsertRun(int first, Unique unique)
+{
+    const std::vector<std::string>& names = *names_;
+    const std::size_t count = names.size() - static_cast<std::size_t>(first);
+    Reserve(used_ + count);
+    // The hashes come first so that each row's slot can be fetched from
+    // memory while earlier rows are placed.
+    constexpr std::size_t kAhead = 16;
+    std::vector<std::uint32_t> hashes(count);
+    for (std::size_t i = 0; i < count; ++i)
+        hashes[i] = Hash(names[first + i]);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count)
+            Prefetch(hashes[i + kAhead]);
+        const int row = first + static_cast<int>(i);
+        if (!Place(row, hashes[i], unique(names[row])))
+            return false;
+    }
+    return true;
+}

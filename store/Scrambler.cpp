@@ -58,10 +58,8 @@ TUnscrambler::TUnscrambler(std::string& file, ScrambleKey key)
     size_ = file.size() - skip;
 }
 
-void TUnscrambler::ReadyUpTo(std::size_t end)
+void TUnscrambler::Advance(std::size_t end)
 {
-    if (end <= ready_)
-        return;
     const std::size_t upTo = std::min(size_, std::max(end, ready_ + kChunk));
     if (extended_)
         keys_.Apply<ExtendedRead>(body_ + ready_, upTo - ready_, ready_);

@@ -40,11 +40,16 @@ public:
     TUnscrambler(std::string& file, ScrambleKey key);
     std::size_t Size() const { return size_; }
     // Makes the first end bytes of the plain stream readable.
-    void ReadyUpTo(std::size_t end);
+    void ReadyUpTo(std::size_t end)
+    {
+        if (end > ready_)
+            Advance(end);
+    }
     std::string_view Ready() const { return {body_, ready_}; }
 
 private:
     static constexpr std::size_t kChunk = 1 << 16;
+    void Advance(std::size_t end);
     TKeyStream keys_;
     bool extended_;
     char* body_;

@@ -2,7 +2,7 @@
 
 #include "Exceptions.h"
 
-int TTable::FindRow(const std::string& name) const
+int TTable::FindRow(std::string_view name) const
 {
     EnsureIndex();
     return index_.Find(name);
@@ -30,6 +30,25 @@ void TTable::AddRow(std::string name)
     }
     for (TCol& col : cols_)
         col.Cells.emplace_back();
+}
+
+void TTable::AddRows(std::vector<std::string> names)
+{
+    EnsureIndex();
+    const int first = RowCount();
+    if (rowNames_.empty())
+        rowNames_ = std::move(names);
+    else
+        rowNames_.insert(rowNames_.end(), std::make_move_iterator(names.begin()), std::make_move_iterator(names.end()));
+    const bool added =
+        index_.InsertRun(first, [this](const std::string& name) { return NameChecked(name); });
+    if (!added) {
+        rowNames_.resize(first);
+        indexValid_ = false;  // holds some of the new rows; rebuilt on the next lookup
+        throw EDuplicateRowName();
+    }
+    for (TCol& col : cols_)
+        col.Cells.resize(rowNames_.size());
 }
 
 void TTable::RemoveRow(int row)
@@ -64,13 +83,7 @@ void TTable::SetRowName(int row, std::string name)
     }
 }
 
-void TTable::ReserveRows(std::size_t count)
-{
-    rowNames_.reserve(count);
-    index_.Reserve(count);
-}
-
-int TTable::FindCol(const std::string& name) const
+int TTable::FindCol(std::string_view name) const
 {
     for (int i = 0; i < ColCount(); ++i)
         if (cols_[i].Name == name)

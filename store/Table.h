@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct TElement {
@@ -36,22 +37,24 @@ public:
     int RowCount() const { return static_cast<int>(rowNames_.size()); }
     const std::string& RowName(int row) const { return rowNames_[row]; }
     // First row bearing the name, or -1.
-    int FindRow(const std::string& name) const;
+    int FindRow(std::string_view name) const;
     // Raises EDuplicateRowName when the rule forbids a row of this name.
     void CheckRowName(const std::string& name) const;
 
     // Appends a row after the name check (EDuplicateRowName).
     void AddRow(std::string name);
+    // Appends the rows in order, each after the name check; on a duplicate
+    // (EDuplicateRowName) none of them is added.
+    void AddRows(std::vector<std::string> names);
     void RemoveRow(int row);
     void ClearRows();
     void SetRowName(int row, std::string name);
-    void ReserveRows(std::size_t count);
 
     int ColCount() const { return static_cast<int>(cols_.size()); }
     TCol& Col(int col) { return cols_[col]; }
     const TCol& Col(int col) const { return cols_[col]; }
     // First column bearing the name, or -1.
-    int FindCol(const std::string& name) const;
+    int FindCol(std::string_view name) const;
     // Appends the column with one empty cell per row.
     void AppendCol(std::string name, std::uint8_t colType);
 

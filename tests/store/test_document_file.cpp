@@ -178,6 +178,46 @@ TEST_F(DocumentFileTest, EveryColumnTypeRoundTrips)
     EXPECT_EQ(loaded.GetValueAsString("T", "c0", "empty"), loaded.GetValueAsString("T", "c8", "empty"));
 }
 
+// Loaded texts are read in place from the file's bytes; every value handed
+// out owns its text, and the store's own edits keep the others intact.
+TEST_F(DocumentFileTest, LoadedTextsOutliveReloadsAndEdits)
+{
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    for (const char* title : {"first", "second", "third"})
+        AddDatedRow(store, title, 40000.0);
+    store.SetValue("Memos", "Text", "second", std::string(40, 's'));
+    const std::string file = (folder / "texts.vlr").string();
+    store.SaveToFile(file, DocumentKey);
+
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromFile(file, DocumentKey);
+    const CellValue kept = loaded.GetValue("Memos", "Text", "second");
+    CellValue assigned;
+    assigned = loaded.CellAt(0, 2, 1);
+    EXPECT_TRUE(loaded.CellAt(0, 2, 1) == CellValue(std::string(40, 's')));
+    EXPECT_TRUE(CellValue(std::string(40, 's')) == loaded.CellAt(0, 2, 1));
+    EXPECT_FALSE(loaded.CellAt(0, 2, 0) == loaded.CellAt(0, 2, 1));
+
+    loaded.DeleteRow("Memos", "first");  // the later cells move up
+    loaded.SetValue("Memos", "Text", "third", "edited");
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", "second"), std::string(40, 's'));
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Keywords", "third"), "");
+
+    {
+        TQuorvexDataAccessSystem other;
+        other.LoadFromFile(file, DocumentKey);
+        other.Swap(loaded);  // the texts go with their store
+        EXPECT_EQ(other.GetValueAsString("Memos", "Text", "third"), "edited");
+        EXPECT_EQ(loaded.RowCount("Memos"), 3);
+    }
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", "second"), std::string(40, 's'));
+    loaded.LoadFromBytes(TQuorvexDataAccessSystem().SaveToBytes(DocumentKey), DocumentKey, "empty");
+    EXPECT_EQ(loaded.TableCount(), 0);
+    EXPECT_EQ(kept.AsText(), std::string(40, 's'));
+    EXPECT_EQ(assigned.AsText(), std::string(40, 's'));
+}
+
 TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
 {
     // 2023-05-02 ... 2023-05-09: each date's double holds a 0xFF byte.
