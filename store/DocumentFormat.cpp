@@ -130,9 +130,9 @@ public:
 private:
     void Need(std::size_t bytes)
     {
-        if (plain_.Size() - pos_ < bytes)
-            Fail("位置 " + std::to_string(pos_) + " でデータが終わっています");
         plain_.ReadyUpTo(pos_ + bytes);
+        if (plain_.Ready().size() - pos_ < bytes)
+            Fail("位置 " + std::to_string(pos_) + " でデータが終わっています");
     }
     [[noreturn]] void Fail(const std::string& detail) { throw EDamagedDocument(fileName_, detail); }
 

@@ -1,6 +1,7 @@
 #include "FileIO.h"
 
 #include "Exceptions.h"
+#include "InputFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -72,23 +73,17 @@ void SyncFolder(const std::string& folder)
 
 std::string ReadWholeFile(const std::string& fileName)
 {
-    FileDescriptor file(::open(fileName.c_str(), O_RDONLY));
-    struct stat info;
-    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode))
-        throw EFOpenError(fileName);
+    TInputFile file(fileName);
     // Read straight into the result; a file that grows while read is read on.
-    std::string bytes(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16, '\0');
+    std::string bytes(file.Regular() ? file.Size() + 1 : 1 << 16, '\0');
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size())
             bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw EFOpenError(fileName);
-        }
-        if (got == 0) break;
-        filled += static_cast<std::size_t>(got);
+        const std::size_t got = file.Read(bytes.data() + filled, bytes.size() - filled);
+        if (got == 0)
+            break;
+        filled += got;
     }
     bytes.resize(filled);
     return bytes;

@@ -4,6 +4,7 @@
 #include "DocumentFormat.h"
 #include "Exceptions.h"
 #include "FileIO.h"
+#include "InputFile.h"
 #include "Scrambler.h"
 
 namespace {
@@ -216,21 +217,32 @@ void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleK
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)
 {
-    LoadScrambled(std::string(fileBytes), Key, FileName);
+    auto file = std::make_unique_for_overwrite<char[]>(fileBytes.size());
+    std::copy(fileBytes.begin(), fileBytes.end(), file.get());
+    TUnscrambler plain({file.get(), fileBytes.size()}, Key);
+    LoadPlain(std::move(file), plain, FileName);
 }
 
 void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, ScrambleKey Key)
 {
-    LoadScrambled(ReadWholeFile(FileName), Key, FileName);
+    TInputFile input(FileName);
+    if (!input.Regular()) {
+        LoadFromBytes(ReadWholeFile(FileName), Key, FileName);
+        return;
+    }
+    // Each piece of the file is read just before it is unscrambled and parsed.
+    auto file = std::make_unique_for_overwrite<char[]>(input.Size());
+    TUnscrambler plain({file.get(), input.Size()}, Key,
+                       [&input](char* into, std::size_t size) { return input.Read(into, size); });
+    LoadPlain(std::move(file), plain, FileName);
 }
 
-void TQuorvexDataAccessSystem::LoadScrambled(std::string bytes, ScrambleKey Key, const std::string& FileName)
+void TQuorvexDataAccessSystem::LoadPlain(std::unique_ptr<char[]> file, TUnscrambler& plain,
+                                         const std::string& FileName)
 {
     // Read into a fresh store and take its content only when all went well:
-    // a failed load leaves this store exactly as it was. The bytes move to
-    // the heap first so that the texts read from them keep their place.
-    auto file = std::make_unique<std::string>(std::move(bytes));
-    TUnscrambler plain(*file, Key);
+    // a failed load leaves this store exactly as it was. The loaded texts
+    // stay in file, which the store keeps.
     TQuorvexDataAccessSystem loaded;
     TDocumentFormat::Read(plain, FileName, loaded);
     loaded.fileText_ = std::move(file);

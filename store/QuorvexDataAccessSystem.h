@@ -93,13 +93,13 @@ public:
 private:
     friend class TDocumentFormat;
 
-    void LoadScrambled(std::string bytes, ScrambleKey Key, const std::string& FileName);
+    void LoadPlain(std::unique_ptr<char[]> file, TUnscrambler& plain, const std::string& FileName);
     TTable& TableAt(const NameOrIndex& Table);
     const TTable& TableAt(const NameOrIndex& Table) const;
 
     // The plain stream of the loaded file: text cells read from it refer to
     // their bytes here instead of holding copies.
-    std::unique_ptr<const std::string> fileText_;
+    std::unique_ptr<char[]> fileText_;
     std::vector<std::unique_ptr<TTable>> tables_;
     std::uint8_t strictTypes_ = 1;
 };

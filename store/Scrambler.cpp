@@ -50,21 +50,49 @@ void TKeyStream::Apply(char* bytes, std::size_t size, std::size_t keyPosition) c
         data[i + j] = Op(data[i + j], k[j]);
 }
 
-TUnscrambler::TUnscrambler(std::string& file, ScrambleKey key)
-    : keys_(key), extended_(std::string_view(file).substr(0, kExtendedMarker.size()) == kExtendedMarker)
+TUnscrambler::TUnscrambler(std::span<char> file, ScrambleKey key)
+    : keys_(key), file_(file), filled_(file.size()), end_(file.size())
 {
-    const std::size_t skip = extended_ ? kExtendedMarker.size() : 0;
-    body_ = file.data() + skip;
-    size_ = file.size() - skip;
+    Start();
+}
+
+TUnscrambler::TUnscrambler(std::span<char> file, ScrambleKey key, ByteSource source)
+    : keys_(key), file_(file), source_(std::move(source)), filled_(0), end_(file.size())
+{
+    Start();
+}
+
+void TUnscrambler::Start()
+{
+    Fill(std::min(end_, kChunk));
+    extended_ = std::string_view(file_.data(), filled_).substr(0, kExtendedMarker.size()) == kExtendedMarker;
+    skip_ = extended_ ? kExtendedMarker.size() : 0;
+    size_ = end_ - skip_;
+}
+
+void TUnscrambler::Fill(std::size_t count)
+{
+    while (filled_ < count) {
+        const std::size_t got = source_(file_.data() + filled_, count - filled_);
+        if (got == 0) {
+            end_ = filled_;
+            break;
+        }
+        filled_ += got;
+    }
 }
 
 void TUnscrambler::Advance(std::size_t end)
 {
-    const std::size_t upTo = std::min(size_, std::max(end, ready_ + kChunk));
+    std::size_t upTo = std::min(size_, std::max(end, ready_ + kChunk));
+    Fill(skip_ + upTo);
+    size_ = std::max(end_, skip_) - skip_;
+    upTo = std::min(upTo, size_);
+    char* body = file_.data() + skip_;
     if (extended_)
-        keys_.Apply<ExtendedRead>(body_ + ready_, upTo - ready_, ready_);
+        keys_.Apply<ExtendedRead>(body + ready_, upTo - ready_, ready_);
     else
-        keys_.Apply<LegacyRead>(body_ + ready_, upTo - ready_, ready_);
+        keys_.Apply<LegacyRead>(body + ready_, upTo - ready_, ready_);
     ready_ = upTo;
 }
 

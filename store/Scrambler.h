@@ -14,6 +14,7 @@
 // tables in far fewer bytes.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,26 +35,48 @@ private:
 };
 
 // Unscrambles a file's bytes in place, a chunk at a time as a reader asks
-// for them, so that each byte is still in the cache when it is parsed.
+// for them, so that each byte is still in the cache when it is parsed. The
+// bytes are either all in the buffer already or read into it on demand
+// from a source, which brings them into the cache just before they are
+// unscrambled.
 class TUnscrambler {
 public:
-    TUnscrambler(std::string& file, ScrambleKey key);
+    // Reads up to size bytes into the buffer; 0 at the end of the file.
+    using ByteSource = std::function<std::size_t(char* into, std::size_t size)>;
+
+    // file holds every byte.
+    TUnscrambler(std::span<char> file, ScrambleKey key);
+    // file has the room for every byte; source fills it. A file that ends
+    // early is as long as what was read.
+    TUnscrambler(std::span<char> file, ScrambleKey key, ByteSource source);
+
+    // Length of the plain stream, as far as is known: it shrinks when the
+    // source ends early.
     std::size_t Size() const { return size_; }
-    // Makes the first end bytes of the plain stream readable.
+    // Makes the first end bytes of the plain stream readable, or as many of
+    // them as there are.
     void ReadyUpTo(std::size_t end)
     {
         if (end > ready_)
             Advance(end);
     }
-    std::string_view Ready() const { return {body_, ready_}; }
+    std::string_view Ready() const { return {file_.data() + skip_, ready_}; }
 
 private:
     static constexpr std::size_t kChunk = 1 << 16;
+    void Start();
     void Advance(std::size_t end);
+    // Makes the first count bytes of the file present.
+    void Fill(std::size_t count);
+
     TKeyStream keys_;
-    bool extended_;
-    char* body_;
-    std::size_t size_;
+    std::span<char> file_;
+    ByteSource source_;
+    std::size_t filled_;  // bytes of the file present
+    std::size_t end_;     // bytes of the file in all
+    bool extended_ = false;
+    std::size_t skip_ = 0;
+    std::size_t size_ = 0;
     std::size_t ready_ = 0;
 };
 

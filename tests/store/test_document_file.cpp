@@ -218,6 +218,43 @@ TEST_F(DocumentFileTest, LoadedTextsOutliveReloadsAndEdits)
     EXPECT_EQ(assigned.AsText(), std::string(40, 's'));
 }
 
+// Files are read a piece at a time as the reader needs them; a file that
+// ends before its announced size is as long as what could be read.
+TEST_F(DocumentFileTest, PiecewiseReadingGivesTheWholeStream)
+{
+    std::string plain;
+    for (int i = 0; i < 40000; ++i)
+        plain += static_cast<char>(i * 7 % 251) + std::string("\xFF", i % 3 == 0);
+    // The first has the legacy form, the second (with its 0xFF bytes) the extended one.
+    for (const std::string& file : {Scramble(std::string(70000, 'a'), DocumentKey), Scramble(plain, DocumentKey)}) {
+        for (std::size_t available : {file.size(), file.size() / 2}) {
+            std::string buffer(file.size(), '?');
+            std::size_t given = 0;
+            TUnscrambler reader(buffer, DocumentKey, [&](char* into, std::size_t size) {
+                const std::size_t piece = std::min({size, available - given, std::size_t(4093)});
+                std::copy_n(file.data() + given, piece, into);
+                given += piece;
+                return piece;
+            });
+            reader.ReadyUpTo(file.size());
+            const std::string whole = Unscramble(file.substr(0, available), DocumentKey);
+            EXPECT_EQ(reader.Size(), whole.size());
+            EXPECT_EQ(reader.Ready(), whole);
+        }
+    }
+
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    for (int i = 0; i < 300; ++i)
+        AddDatedRow(store, "memo " + std::to_string(i), 45048.0 + i);  // dates holding 0xFF bytes
+    store.SetValue("Memos", "Text", 7, plain.substr(1, 30000).c_str());
+    const std::string file = (folder / "large.vlr").string();
+    store.SaveToFile(file, DocumentKey);
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromFile(file, DocumentKey);
+    EXPECT_EQ(Dump(loaded), Dump(store));
+}
+
 TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
 {
     // 2023-05-02 ... 2023-05-09: each date's double holds a 0xFF byte.
