@@ -57,6 +57,27 @@ bool CarriesAll(std::string_view keywordText, const std::vector<std::string>& wa
     return missing == 0;
 }
 
+// The wanted keywords whose bytes every text carrying them must hold: a
+// decoded keyword without a double quote is a plain slice of its text.
+std::vector<std::string_view> SliceKeywords(const std::vector<std::string>& wanted)
+{
+    std::vector<std::string_view> slices;
+    for (const std::string& keyword : wanted)
+        if (!keyword.empty() && keyword.find('"') == std::string::npos)
+            slices.push_back(keyword);
+    return slices;
+}
+
+// False when the text cannot carry every wanted keyword; most texts are
+// ruled out this way without being decoded.
+bool MayCarryAll(std::string_view keywordText, const std::vector<std::string_view>& slices)
+{
+    for (std::string_view slice : slices)
+        if (keywordText.find(slice) == std::string_view::npos)
+            return false;
+    return true;
+}
+
 void WriteCsvChunk(std::ostream& out, std::string& buffer)
 {
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -158,11 +179,14 @@ std::vector<int> SearchMemos(const TQuorvexDataAccessSystem& store, const std::v
     const int table = store.TableIndex(Table);
     const int col = store.ColIndex(table, Keywords);
     const int rows = store.RowCount(table);
+    const std::vector<std::string_view> slices = SliceKeywords(keywords);
     std::string scratch;
     std::vector<char> seen;
-    for (int row = 0; row < rows; ++row)
-        if (CarriesAll(CellTextView(store.CellAt(table, col, row), scratch), keywords, seen))
+    for (int row = 0; row < rows; ++row) {
+        const std::string_view text = CellTextView(store.CellAt(table, col, row), scratch);
+        if (MayCarryAll(text, slices) && CarriesAll(text, keywords, seen))
             found.push_back(row);
+    }
     return found;
 }
 
