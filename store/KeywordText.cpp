@@ -25,11 +25,18 @@ void AppendQuotedField(std::string& out, std::string_view field)
         out += field;
         return;
     }
+    // Runs up to and including each double quote are copied whole, the
+    // quote then doubled.
     out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
+    for (std::size_t from = 0;;) {
+        const std::size_t quote = field.find('"', from);
+        if (quote == std::string_view::npos) {
+            out.append(field.substr(from));
+            break;
+        }
+        out.append(field.substr(from, quote + 1 - from));
+        out += '"';
+        from = quote + 1;
     }
     out += '"';
 }

@@ -78,6 +78,17 @@ bool MayCarryAll(std::string_view keywordText, const std::vector<std::string_vie
     return true;
 }
 
+// A cell as the export writes it: text cells of text columns as they are,
+// without a copy; every other cell in its column's text form.
+std::string_view FieldText(const TQuorvexDataAccessSystem& store, int table, int col, int row, std::string& scratch)
+{
+    const CellValue& cell = store.CellAt(table, col, row);
+    if (cell.IsText() && store.GetColType(table, col) == ctString)
+        return cell.AsText();
+    scratch = store.GetValueAsString(table, col, row);
+    return scratch;
+}
+
 void WriteCsvChunk(std::ostream& out, std::string& buffer)
 {
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
@@ -198,11 +209,12 @@ void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
     const int rows = store.RowCount(table);
     // Records are gathered into large chunks: one stream write per chunk.
     std::string buffer;
+    std::string scratch;
     for (int row = 0; row < rows; ++row) {
         for (int field = 0; field < 4; ++field) {
             if (field > 0)
                 buffer += ',';
-            AppendQuotedField(buffer, store.GetValueAsString(table, cols[field], row));
+            AppendQuotedField(buffer, FieldText(store, table, cols[field], row, scratch));
         }
         buffer += "\r\n";
         if (buffer.size() >= kCsvChunk)
