@@ -104,17 +104,18 @@ bool LegacyRepresentable(std::string_view plain, ScrambleKey key)
     return true;
 }
 
-std::string Scramble(std::string_view plain, ScrambleKey key)
+std::string Scramble(std::string plain, ScrambleKey key)
 {
     const TKeyStream keys(key);
-    const bool legacy = LegacyRepresentable(plain, key);
-    std::string out(legacy ? std::string_view() : kExtendedMarker);
-    const std::size_t start = out.size();
+    if (LegacyRepresentable(plain, key)) {
+        keys.Apply<LegacyWrite>(plain.data(), plain.size(), 0);  // in place: no copy of the stream
+        return plain;
+    }
+    std::string out;
+    out.reserve(kExtendedMarker.size() + plain.size());
+    out.append(kExtendedMarker);
     out.append(plain);
-    if (legacy)
-        keys.Apply<LegacyWrite>(out.data() + start, plain.size(), 0);
-    else
-        keys.Apply<ExtendedWrite>(out.data() + start, plain.size(), 0);
+    keys.Apply<ExtendedWrite>(out.data() + kExtendedMarker.size(), plain.size(), 0);
     return out;
 }
 

@@ -83,6 +83,6 @@ private:
 // True when every byte survives the legacy rule with this key.
 bool LegacyRepresentable(std::string_view plain, ScrambleKey key);
 // The file bytes: the legacy form when representable, else the extended one.
-std::string Scramble(std::string_view plain, ScrambleKey key);
+std::string Scramble(std::string plain, ScrambleKey key);
 // The plain stream of a file in either form.
 std::string Unscramble(std::string_view file, ScrambleKey key);
