@@ -66,8 +66,6 @@ CellValue::Data CellValue::OwnedData() const
     return data_;
 }
 
-CellValue CellValue::InFileText(std::string_view text) { return CellValue(Data(FileText{text.data(), text.size()})); }
-
 std::string_view CellValue::AsText() const
 {
     if (const auto* text = std::get_if<FileText>(&data_))

@@ -60,8 +60,9 @@ public:
 
 private:
     friend class TDocumentFormat;
-    // A text in bytes its store keeps for as long as it holds the value.
-    static CellValue InFileText(std::string_view text);
+    // Makes this a text in bytes its store keeps for as long as it holds
+    // the value.
+    void SetInFileText(std::string_view text) { data_.emplace<FileText>(FileText{text.data(), text.size()}); }
 
     struct FileText {
         const char* bytes;

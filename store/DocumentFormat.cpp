@@ -200,6 +200,9 @@ void TDocumentFormat::ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& sto
         const bool empty = in.Get<std::uint8_t>() != 0;
         if (empty)
             continue;
-        cell.Value = colType == ctString ? CellValue::InFileText(in.GetTextView()) : in.GetCellValue(colType);
+        if (colType == ctString)
+            cell.Value.SetInFileText(in.GetTextView());
+        else
+            cell.Value = in.GetCellValue(colType);
     }
 }

@@ -20,8 +20,11 @@ std::uint32_t TRowNameIndex::Hash(std::string_view name)
         h = (h ^ word) * kMultiplier;
         h ^= h >> 29;
     }
+    // The last bytes as a little-endian word, without a call for a
+    // variable-length copy.
     std::uint64_t tail = 0;
-    std::memcpy(&tail, name.data() + i, name.size() - i);
+    for (std::size_t j = name.size(); j > i; --j)
+        tail = (tail << 8) | static_cast<unsigned char>(name[j - 1]);
     h = (h ^ tail) * kMultiplier;
     h ^= h >> 32;
     return static_cast<std::uint32_t>(h);
