@@ -164,7 +164,7 @@ private:
     void MemoRenameExecute();
     void MemoWithFileSaveExecute();
     bool MemoWithFileSaveChecked() const;
-    MemoRecord ActiveMemoRecord(const QString& title) const;
+    MemoRecord ActiveMemoRecord(std::string documentTitle) const;
     void StoreActiveMemo(const MemoRecord& memo);
     void BindKeywordCommands();
 

@@ -48,7 +48,7 @@ TfrmMemo::TfrmMemo(TMemoHost& host, QWidget* parent) : QWidget(parent), m_host(h
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter1);
 
-    SetTitle(QString());
+    SetTitle(QString(), {});
 }
 
 void TfrmMemo::SetMenus(QMenu* editorMenu, QMenu* keywordMenu)
@@ -64,9 +64,10 @@ void TfrmMemo::SetMenus(QMenu* editorMenu, QMenu* keywordMenu)
     attach(ListBox1, PopupMenu2);
 }
 
-void TfrmMemo::SetTitle(const QString& title)
+void TfrmMemo::SetTitle(const QString& title, std::string documentTitle)
 {
     m_title = title;
+    m_documentTitle = std::move(documentTitle);
     SetCaption(title);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
@@ -17,7 +19,11 @@ public:
     explicit TfrmMemo(TMemoHost& host, QWidget* parent = nullptr);
 
     const QString& Title() const { return m_title; }
-    void SetTitle(const QString& title);
+    // The title's bytes in the document, which saving the memo writes back:
+    // bytes that do not survive the way to the screen and back (an invalid
+    // sequence shown as U+FFFD) still name the memo they came from.
+    const std::string& DocumentTitle() const { return m_documentTitle; }
+    void SetTitle(const QString& title, std::string documentTitle);
     bool Stored() const { return m_stored; }
     void SetStored(bool stored) { m_stored = stored; }
 
@@ -59,6 +65,7 @@ private:
 
     TMemoHost& m_host;
     QString m_title;
+    std::string m_documentTitle;
     bool m_stored = false;
     QSplitter* Splitter1 = nullptr;
     QListWidget* ListBox1 = nullptr;

@@ -89,9 +89,10 @@ bool TfrmMain::MemoWithFileSaveChecked() const
 void TfrmMain::MemoOpenExecute()
 {
     const QString title = m_manager->GetSelectedTitle();
-    const MemoRecord memo = ReadMemo(m_manager->Store(), m_manager->SelectedRowName());
+    std::string rowName = m_manager->SelectedRowName();
+    const MemoRecord memo = ReadMemo(m_manager->Store(), rowName);
     TfrmMemo* window = NewMemoWindow(title, true);
-    window->SetTitle(title);
+    window->SetTitle(title, std::move(rowName));
     QStringList keywords;
     for (const std::string& keyword : memo.Keywords)
         keywords << FromDocument(keyword);
@@ -102,11 +103,11 @@ void TfrmMain::MemoOpenExecute()
 
 // Everything is converted before anything is written: a character the
 // document cannot hold refuses the whole memo.
-MemoRecord TfrmMain::ActiveMemoRecord(const QString& title) const
+MemoRecord TfrmMain::ActiveMemoRecord(std::string documentTitle) const
 {
     TfrmMemo* window = ActiveMemo();
     MemoRecord memo;
-    memo.Title = ToDocument(title);
+    memo.Title = std::move(documentTitle);
     for (const QString& keyword : window->Keywords())
         memo.Keywords.push_back(ToDocument(keyword));
     memo.Text = DocumentText(window->Editor()->toPlainText());
@@ -129,7 +130,7 @@ void TfrmMain::MemoSaveExecute()
         MemoSaveAsExecute();
         return;
     }
-    StoreActiveMemo(ActiveMemoRecord(window->Title()));
+    StoreActiveMemo(ActiveMemoRecord(window->DocumentTitle()));
     if (MemoWithFileSaveChecked())
         RunCommand("FileSave1");
     m_manager->RefreshList();
@@ -143,7 +144,7 @@ void TfrmMain::MemoSaveAsExecute()
                                              window->Title());
     if (title.isEmpty())
         return;
-    const MemoRecord memo = ActiveMemoRecord(title);
+    const MemoRecord memo = ActiveMemoRecord(ToDocument(title));
     TQuorvexDataAccessSystem& store = m_manager->Store();
     if (MemoTitleExists(store, memo.Title)) {
         m_dialogs.MessageBox(QStringLiteral("Vellora"), u'"' + title + QStringLiteral("\" は既に登録されています。"),
@@ -159,7 +160,7 @@ void TfrmMain::MemoSaveAsExecute()
     }
     if (MemoWithFileSaveChecked())
         RunCommand("FileSave1");
-    window->SetTitle(title);
+    window->SetTitle(title, memo.Title);
     m_manager->RefreshList();
 }
 

@@ -278,7 +278,7 @@ TEST_F(MemoCommandsTest, ControlSInTheEditorSavesTheMemo)
     EXPECT_EQ(Stored("by key").Text, "typed");
 }
 
-TEST_F(MemoCommandsTest, MemoWhoseTitleBytesDoNotRoundTripOpensAndDeletes)
+TEST_F(MemoCommandsTest, MemoWhoseTitleBytesDoNotRoundTripOpensSavesAndDeletes)
 {
     Start();
     // 0x87 0x90 reads as U+2252, which code page 932 writes back as 0x81 0xE0.
@@ -292,6 +292,12 @@ TEST_F(MemoCommandsTest, MemoWhoseTitleBytesDoNotRoundTripOpensAndDeletes)
     Main().RunCommand("MemoOpen");
     ASSERT_NE(Main().ActiveMemo(), nullptr);
     EXPECT_EQ(Main().ActiveMemo()->Editor()->toPlainText(), "body");
+    Main().ActiveMemo()->Editor()->insertPlainText("edited ");
+    Main().RunCommand("MemoSave");
+    EXPECT_EQ(m_dialogs.TakeErrors(), QStringList());
+    EXPECT_EQ(MemoRows(), 1);
+    EXPECT_EQ(ReadMemo(Manager().Store(), "\x87\x90").Text, "edited body");
+    EXPECT_FALSE(Main().ActiveMemo()->Modified());
     SelectInList(0);
     Main().RunCommand("MemoDelete");
     EXPECT_EQ(MemoRows(), 0);
