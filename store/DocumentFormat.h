@@ -24,7 +24,6 @@
 #include <string>
 
 class TQuorvexDataAccessSystem;
-class TTable;
 class TUnscrambler;
 
 class TDocumentFormat {

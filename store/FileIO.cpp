@@ -1,6 +1,7 @@
 #include "FileIO.h"
 
 #include "Exceptions.h"
+#include "FileDescriptor.h"
 #include "InputFile.h"
 
 #include <cerrno>
@@ -9,26 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { Close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    bool Close()
-    {
-        if (fd_ < 0) return true;
-        const bool ok = ::close(fd_) == 0;
-        fd_ = -1;
-        return ok;
-    }
-
-private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::string_view bytes)
 {
@@ -64,7 +45,7 @@ mode_t TargetMode(const std::string& fileName)
 
 void SyncFolder(const std::string& folder)
 {
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
+    TFileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
     if (dir.Valid())
         ::fsync(dir.Get());
 }
@@ -73,27 +54,14 @@ void SyncFolder(const std::string& folder)
 
 std::string ReadWholeFile(const std::string& fileName)
 {
-    TInputFile file(fileName);
-    // Read straight into the result; a file that grows while read is read on.
-    std::string bytes(file.Regular() ? file.Size() + 1 : 1 << 16, '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size())
-            bytes.resize(bytes.size() * 2);
-        const std::size_t got = file.Read(bytes.data() + filled, bytes.size() - filled);
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.resize(filled);
-    return bytes;
+    return TInputFile(fileName).ReadAll();
 }
 
 void WriteFileAtomically(const std::string& fileName, std::string_view bytes)
 {
     const mode_t mode = TargetMode(fileName);
     std::string temporary = fileName + ".XXXXXX";
-    FileDescriptor file(::mkstemp(temporary.data()));
+    TFileDescriptor file(::mkstemp(temporary.data()));
     if (!file.Valid())
         throw EFCreateError(fileName);
     const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), bytes) &&

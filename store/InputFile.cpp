@@ -5,26 +5,20 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 TInputFile::TInputFile(const std::string& fileName) : fileName_(fileName), fd_(::open(fileName.c_str(), O_RDONLY))
 {
     struct stat info;
-    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
-        if (fd_ >= 0)
-            ::close(fd_);
+    if (!fd_.Valid() || ::fstat(fd_.Get(), &info) != 0 || S_ISDIR(info.st_mode))
         throw EFOpenError(fileName);
-    }
     regular_ = S_ISREG(info.st_mode);
     size_ = regular_ ? static_cast<std::size_t>(info.st_size) : 0;
 }
 
-TInputFile::~TInputFile() { ::close(fd_); }
-
 std::size_t TInputFile::Read(char* into, std::size_t size)
 {
     for (;;) {
-        const ssize_t got = ::read(fd_, into, size);
+        const ssize_t got = ::read(fd_.Get(), into, size);
         if (got >= 0)
             return static_cast<std::size_t>(got);
         if (errno != EINTR)
@@ -32,14 +26,20 @@ std::size_t TInputFile::Read(char* into, std::size_t size)
     }
 }
 
-std::size_t TInputFile::ReadFully(char* into, std::size_t size)
+std::string TInputFile::ReadAll()
 {
+    // Read straight into the result, one byte of room beyond the known size
+    // so that the end is seen without growing.
+    std::string bytes(regular_ ? size_ + 1 : 1 << 16, '\0');
     std::size_t filled = 0;
-    while (filled < size) {
-        const std::size_t got = Read(into + filled, size - filled);
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const std::size_t got = Read(bytes.data() + filled, bytes.size() - filled);
         if (got == 0)
             break;
         filled += got;
     }
-    return filled;
+    bytes.resize(filled);
+    return bytes;
 }

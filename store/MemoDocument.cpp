@@ -1,5 +1,6 @@
 #include "MemoDocument.h"
 
+#include "ColumnRules.h"
 #include "Exceptions.h"
 #include "KeywordText.h"
 
@@ -79,13 +80,12 @@ bool MayCarryAll(std::string_view keywordText, const std::vector<std::string_vie
 }
 
 // A cell as the export writes it: text cells of text columns as they are,
-// without a copy; every other cell in its column's text form.
-std::string_view FieldText(const TQuorvexDataAccessSystem& store, int table, int col, int row, std::string& scratch)
+// without a copy; every other cell in its column's text form, in scratch.
+std::string_view FieldText(const CellValue& cell, std::uint8_t colType, std::string& scratch)
 {
-    const CellValue& cell = store.CellAt(table, col, row);
-    if (cell.IsText() && store.GetColType(table, col) == ctString)
+    if (cell.IsText() && colType == ctString)
         return cell.AsText();
-    scratch = store.GetValueAsString(table, col, row);
+    scratch = CellText(colType, cell);
     return scratch;
 }
 
@@ -206,6 +206,9 @@ void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
     const int table = store.TableIndex(Table);
     const int cols[] = {store.ColIndex(table, MemoLayout::Title), store.ColIndex(table, Keywords),
                         store.ColIndex(table, MemoLayout::Text), store.ColIndex(table, Update)};
+    std::uint8_t types[4];
+    for (int field = 0; field < 4; ++field)
+        types[field] = store.GetColType(table, cols[field]);
     const int rows = store.RowCount(table);
     // Records are gathered into large chunks: one stream write per chunk.
     std::string buffer;
@@ -214,7 +217,7 @@ void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
         for (int field = 0; field < 4; ++field) {
             if (field > 0)
                 buffer += ',';
-            AppendQuotedField(buffer, FieldText(store, table, cols[field], row, scratch));
+            AppendQuotedField(buffer, FieldText(store.CellAt(table, cols[field], row), types[field], scratch));
         }
         buffer += "\r\n";
         if (buffer.size() >= kCsvChunk)

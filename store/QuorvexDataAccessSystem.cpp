@@ -227,7 +227,7 @@ void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, Scrambl
 {
     TInputFile input(FileName);
     if (!input.Regular()) {
-        LoadFromBytes(ReadWholeFile(FileName), Key, FileName);
+        LoadFromBytes(input.ReadAll(), Key, FileName);  // a pipe or device: size unknown
         return;
     }
     // Each piece of the file is read just before it is unscrambled and parsed.

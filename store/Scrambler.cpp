@@ -67,7 +67,6 @@ void TUnscrambler::Start()
     Fill(std::min(end_, kChunk));
     extended_ = std::string_view(file_.data(), filled_).substr(0, kExtendedMarker.size()) == kExtendedMarker;
     skip_ = extended_ ? kExtendedMarker.size() : 0;
-    size_ = end_ - skip_;
 }
 
 void TUnscrambler::Fill(std::size_t count)
@@ -84,10 +83,9 @@ void TUnscrambler::Fill(std::size_t count)
 
 void TUnscrambler::Advance(std::size_t end)
 {
-    std::size_t upTo = std::min(size_, std::max(end, ready_ + kChunk));
+    std::size_t upTo = std::min(Size(), std::max(end, ready_ + kChunk));
     Fill(skip_ + upTo);
-    size_ = std::max(end_, skip_) - skip_;
-    upTo = std::min(upTo, size_);
+    upTo = std::min(upTo, Size());  // the file may have ended early
     char* body = file_.data() + skip_;
     if (extended_)
         keys_.Apply<ExtendedRead>(body + ready_, upTo - ready_, ready_);

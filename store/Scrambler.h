@@ -52,7 +52,7 @@ public:
 
     // Length of the plain stream, as far as is known: it shrinks when the
     // source ends early.
-    std::size_t Size() const { return size_; }
+    std::size_t Size() const { return end_ - skip_; }
     // Makes the first end bytes of the plain stream readable, or as many of
     // them as there are.
     void ReadyUpTo(std::size_t end)
@@ -75,8 +75,7 @@ private:
     std::size_t filled_;  // bytes of the file present
     std::size_t end_;     // bytes of the file in all
     bool extended_ = false;
-    std::size_t skip_ = 0;
-    std::size_t size_ = 0;
+    std::size_t skip_ = 0;  // the marker's bytes in the extended form
     std::size_t ready_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -253,6 +254,18 @@ TEST_F(DocumentFileTest, PiecewiseReadingGivesTheWholeStream)
     TQuorvexDataAccessSystem loaded;
     loaded.LoadFromFile(file, DocumentKey);
     EXPECT_EQ(Dump(loaded), Dump(store));
+}
+
+// A pipe has no size to read up to: it is read to its end, opened once.
+TEST_F(DocumentFileTest, DocumentLoadsFromAPipe)
+{
+    const fs::path pipe = folder / "pipe.vlr";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] { WriteFile(pipe, ReadFile(DataFile("example.vlr"))); });
+    TQuorvexDataAccessSystem loaded;
+    EXPECT_NO_THROW(loaded.LoadFromFile(pipe.string(), DocumentKey));
+    writer.join();
+    EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", "A"), "x");
 }
 
 TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
