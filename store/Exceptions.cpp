@@ -64,6 +64,11 @@ EDamagedDocument::EDamagedDocument(const std::string& fileName, const std::strin
 {
 }
 
+ENotMemoDocument::ENotMemoDocument(const std::string& fileName, const std::string& detail)
+    : Exception("ファイル " + fileName + " はメモの文書ではありません (" + detail + ")")
+{
+}
+
 ENulInText::ENulInText(const std::string& where)
     : Exception(where + " に 0x00 バイトが含まれているため、文書ファイルに保存できません")
 {

@@ -61,6 +61,12 @@ public:
     EDamagedDocument(const std::string& fileName, const std::string& detail);
 };
 
+// A document that loads but lacks the memo layout; Detail names what is missing.
+class ENotMemoDocument : public Exception {
+public:
+    ENotMemoDocument(const std::string& fileName, const std::string& detail);
+};
+
 // A name or text holding a 0x00 byte, which the document file cannot carry.
 class ENulInText : public Exception {
 public:

@@ -108,6 +108,36 @@ void CreateMemoLayout(TQuorvexDataAccessSystem& store)
     store.AddCol(Table, Update, ctDateTime);
 }
 
+std::string MissingMemoLayout(const TQuorvexDataAccessSystem& store)
+{
+    int table = -1;
+    for (int i = 0; i < store.TableCount() && table < 0; ++i)
+        if (store.GetTableName(i) == Table)
+            table = i;
+    if (table < 0)
+        return std::string("表 \"") + Table + "\" がありません";
+    const std::pair<const char*, std::uint8_t> columns[] = {
+        {MemoLayout::Title, ctString}, {Keywords, ctString}, {MemoLayout::Text, ctString}, {Update, ctDateTime}};
+    for (const auto& [name, type] : columns) {
+        int col = -1;
+        for (int i = 0; i < store.ColCount(table) && col < 0; ++i)
+            if (store.GetColName(table, i) == name)
+                col = i;
+        if (col < 0)
+            return std::string("表 \"") + Table + "\" に列 \"" + name + "\" がありません";
+        if (store.GetColType(table, col) != type)
+            return std::string("列 \"") + name + "\" の型が" + (type == ctString ? "文字列" : "日付") + "ではありません";
+    }
+    return {};
+}
+
+void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& fileName)
+{
+    const std::string missing = MissingMemoLayout(store);
+    if (!missing.empty())
+        throw ENotMemoDocument(fileName, missing);
+}
+
 void ClearMemos(TQuorvexDataAccessSystem& store) { store.ClearRows(Table); }
 
 int MemoCount(const TQuorvexDataAccessSystem& store) { return store.RowCount(Table); }

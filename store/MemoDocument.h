@@ -32,6 +32,15 @@ struct MemoRecord {
 
 // Adds "Memos" with its four columns, in their order.
 void CreateMemoLayout(TQuorvexDataAccessSystem& store);
+// What keeps a loaded store from being a memo document: the empty text when
+// it has the table "Memos" with "Title", "Keywords" and "Text" as text
+// columns and "Update" as a date column, otherwise a sentence naming the
+// first thing missing. The windows and the tool check this once, when a
+// document is opened, so that nothing reading memos later can meet a store
+// without them.
+std::string MissingMemoLayout(const TQuorvexDataAccessSystem& store);
+// Raises ENotMemoDocument naming fileName when MissingMemoLayout finds a gap.
+void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& fileName);
 // Empties the document; the layout stays.
 void ClearMemos(TQuorvexDataAccessSystem& store);
 

@@ -256,3 +256,25 @@ TEST_F(MemoDocumentTest, CsvStreamFailureIsReported)
 }
 
 }  // namespace
+
+TEST(MemoLayoutCheck, NamesTheFirstGapAndAcceptsTheLayout)
+{
+    TQuorvexDataAccessSystem store;
+    EXPECT_EQ(MissingMemoLayout(store), "表 \"Memos\" がありません");
+    store.AddTable("Other");
+    EXPECT_NE(MissingMemoLayout(store), "");
+    store.AddTable("Memos");
+    store.AddCol("Memos", "Title", ctString);
+    store.AddCol("Memos", "Keywords", ctString);
+    store.AddCol("Memos", "Text", ctString);
+    EXPECT_EQ(MissingMemoLayout(store), "表 \"Memos\" に列 \"Update\" がありません");
+    store.AddCol("Memos", "Update", ctInteger);
+    EXPECT_EQ(MissingMemoLayout(store), "列 \"Update\" の型が日付ではありません");
+    EXPECT_THROW(CheckMemoLayout(store, "/tmp/a.vlr"), ENotMemoDocument);
+
+    TQuorvexDataAccessSystem memo;
+    CreateMemoLayout(memo);
+    memo.AddCol("Memos", "Extra", ctInteger);  // more columns are kept and allowed
+    EXPECT_EQ(MissingMemoLayout(memo), "");
+    EXPECT_NO_THROW(CheckMemoLayout(memo, "x.vlr"));
+}
