@@ -81,6 +81,9 @@ void TfrmMain::CreateSettings(const QString& iniFileName)
         props.Add(Command(QString::fromLatin1(name)), "Checked");
     IniSaveProps1->OnAfterSave = [this](TCustomSaveProps*) { IniSaveProps1AfterSave(); };
     IniSaveProps1->OnAutoSaveError = [this](const QString& message) { m_dialogs.ShowError(message); };
+    // A settings file that cannot be read or written is reported once and
+    // never stops the program.
+    IniSaveProps1->OnFileError = [this](const QString& message) { m_dialogs.ShowError(message); };
     RunGuarded(m_dialogs, [this] { IniSaveProps1->Loaded(); });
     ControlBar1->Arrange();
 }

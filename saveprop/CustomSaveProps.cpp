@@ -255,37 +255,57 @@ void TCustomSaveProps::Save()
 {
     if (m_loading)
         return;
-    WithWrite([this] {
-        {
-            const TFlagScope saving(m_saving);
-            SaveItems();
-            SavePlacement();
-        }
-        if (OnAfterSave)
-            OnAfterSave(this);
-    });
+    std::exception_ptr refused;
+    WithWrite([&] { refused = SaveEntries(); });
+    if (refused)
+        std::rethrow_exception(refused);
 }
 
-void TCustomSaveProps::SaveItems()
+std::exception_ptr TCustomSaveProps::SaveEntries()
 {
-    ForEachAddressedItem([this](const TProp* item, const QString& section, const QString& key) {
-        switch (item->ValueKind()) {
-        case TPropValueKind::pvOrdinal:
-            WriteInteger(section, key, item->GetOrdValue());
-            break;
-        case TPropValueKind::pvString:
-            WriteString(section, key, item->GetStrValue());
-            break;
-        case TPropValueKind::pvFloat:
-            WriteFloat(section, key, item->GetFloatValue());
-            break;
-        case TPropValueKind::pvObject:
-            WriteObject(section, key, item->GetObjValue());
-            break;
-        case TPropValueKind::pvNone:
-            break;
+    std::exception_ptr refused;
+    {
+        const TFlagScope saving(m_saving);
+        refused = SaveItems();
+        SavePlacement();
+    }
+    if (OnAfterSave)
+        OnAfterSave(this);
+    return refused;
+}
+
+std::exception_ptr TCustomSaveProps::SaveItems()
+{
+    std::exception_ptr refused;
+    ForEachAddressedItem([&](const TProp* item, const QString& section, const QString& key) {
+        try {
+            SaveItem(item, section, key);
+        } catch (const ESavePropError&) {
+            if (!refused)
+                refused = std::current_exception();
         }
     });
+    return refused;
+}
+
+void TCustomSaveProps::SaveItem(const TProp* item, const QString& section, const QString& key)
+{
+    switch (item->ValueKind()) {
+    case TPropValueKind::pvOrdinal:
+        WriteInteger(section, key, item->GetOrdValue());
+        break;
+    case TPropValueKind::pvString:
+        WriteString(section, key, item->GetStrValue());
+        break;
+    case TPropValueKind::pvFloat:
+        WriteFloat(section, key, item->GetFloatValue());
+        break;
+    case TPropValueKind::pvObject:
+        WriteObject(section, key, item->GetObjValue());
+        break;
+    case TPropValueKind::pvNone:
+        break;
+    }
 }
 
 void TCustomSaveProps::SavePlacement()

@@ -37,6 +37,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -119,7 +120,10 @@ public:
     // keys are stored, then OnAfterLoad; all inside one read-open store.
     virtual void Load();
     // Stores every active entry and the placement, then OnAfterSave; all
-    // inside one write-open store. Does nothing while Load runs.
+    // inside one write-open store. Does nothing while Load runs. An entry
+    // that cannot be stored (a value the store cannot hold) keeps its stored
+    // value; the others are written all the same, and the first such error
+    // is raised once the store is closed.
     virtual void Save();
 
     // Refuses (ESavePropError) a write to an address owned by an entry of
@@ -139,6 +143,10 @@ protected:
     // or value are skipped; a value that reads as an integer goes to
     // OnFindOrdValue when set, anything else to OnFindStrValue.
     void ReportFoundValue(const QString& section, const QString& name, const QString& value, bool& cont);
+
+    // Save's work inside a store open for writing; the first entry that
+    // could not be stored, if any.
+    std::exception_ptr SaveEntries();
 
     // Runs work inside BeginRead/EndRead; EndRead runs however work ends.
     template <typename Work> decltype(auto) WithRead(Work&& work)
@@ -181,7 +189,8 @@ private:
     void LoadItems();
     void ReportFindKeys();
     void LoadPlacement();
-    void SaveItems();
+    std::exception_ptr SaveItems();
+    void SaveItem(const TProp* item, const QString& section, const QString& key);
     void SavePlacement();
     QString PlacementKey(int index) const;
     TPlacement GetPlacement() const;

@@ -6,13 +6,12 @@
 #include <QStandardPaths>
 
 QString TIniFileLocation::Resolve(const QString& executablePath, const QString& configFolder,
-                                  const TIsWritableFolder& isWritableFolder)
+                                  const TCanWrite& canWrite)
 {
     const QFileInfo executable(executablePath);
     const QString iniName = executable.completeBaseName() + QStringLiteral(".ini");
-    const QString folder = executable.absolutePath();
-    const QString beside = QDir(folder).filePath(iniName);
-    if (QFileInfo::exists(beside) || isWritableFolder(folder))
+    const QString beside = QDir(executable.absolutePath()).filePath(iniName);
+    if (canWrite(beside))
         return beside;
     return QDir(configFolder).filePath(iniName);
 }
@@ -20,11 +19,16 @@ QString TIniFileLocation::Resolve(const QString& executablePath, const QString& 
 QString TIniFileLocation::ForThisProgram()
 {
     return Resolve(QCoreApplication::applicationFilePath(),
-                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), IsWritableFolder);
+                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), CanWrite);
 }
 
-bool TIniFileLocation::IsWritableFolder(const QString& folder)
+// The file is replaced by a new one renamed over it, so its folder must be
+// writable too.
+bool TIniFileLocation::CanWrite(const QString& fileName)
 {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
+    const QFileInfo file(fileName);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir() || !folder.isWritable())
+        return false;
+    return !file.exists() || (file.isFile() && file.isWritable());
 }

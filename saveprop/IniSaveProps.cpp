@@ -1,15 +1,11 @@
 #include "IniSaveProps.h"
 
 #include "IniFileLocation.h"
+#include "IniFileText.h"
 #include "SavePropError.h"
 #include "StreamingDummy.h"
 #include "ValueText.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 
 TIniSaveProps::TIniSaveProps(QObject* owner) : TCustomSaveProps(owner) {}
 
@@ -23,34 +19,49 @@ QString TIniSaveProps::GetIniFileName() const
 
 // ---- the file ----------------------------------------------------------
 
-TIniDocument TIniSaveProps::ReadFile(const QString& fileName)
+void TIniSaveProps::SetFileName(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw ESavePropError(QStringLiteral("設定ファイル %1 を読み込めません: %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ESavePropError(QStringLiteral("設定ファイル %1 を読み込めません: %2").arg(fileName, file.errorString()));
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        throw ESavePropError(QStringLiteral("設定ファイル %1 は UTF-8 のテキストではありません").arg(fileName));
-    return TIniDocument::FromText(text);
+    m_fileName = fileName;
+    if (Unreadable() && OpenCount() <= 0) {
+        m_unreadableFile.clear();
+        m_document.reset();
+    }
 }
 
-void TIniSaveProps::WriteFile(const QString& fileName, const TIniDocument& document)
+void TIniSaveProps::ReportFileError(const QString& message)
 {
-    const auto fail = [&](const QString& reason) {
-        throw ESavePropError(QStringLiteral("設定ファイル %1 に書き込めません: %2").arg(fileName, reason));
-    };
-    const QString folder = QFileInfo(fileName).absolutePath();
-    if (!QDir().mkpath(folder))
-        fail(QStringLiteral("フォルダ %1 を作れません").arg(folder));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document.ToText().toUtf8()) < 0 || !file.commit())
-        fail(file.errorString());
+    if (!OnFileError)
+        throw ESavePropError(message);
+    OnFileError(message);
+}
+
+// Without a handler the store stays closed, holding the empty document
+// that later openings use.
+void TIniSaveProps::ReadFile()
+{
+    const QString fileName = GetIniFileName();
+    m_document = std::make_unique<TIniDocument>();
+    try {
+        *m_document = TIniDocument::FromText(TIniFileText::Read(fileName));
+    } catch (const ESavePropError& e) {
+        m_unreadableFile = fileName;
+        ReportFileError(e.Message() + QStringLiteral("設定は既定値で始め、このファイルには書き込みません。"));
+    }
+}
+
+void TIniSaveProps::WriteFile()
+{
+    try {
+        TIniFileText::Write(GetIniFileName(), m_document->ToText());
+    } catch (const ESavePropError& e) {
+        if (e.Message() == m_lastWriteFailure)
+            return;
+        m_lastWriteFailure = e.Message();
+        ReportFileError(m_lastWriteFailure);
+        return;
+    }
+    m_lastWriteFailure.clear();
+    m_document.reset();
 }
 
 // ---- opening and closing ----------------------------------------------
@@ -58,7 +69,7 @@ void TIniSaveProps::WriteFile(const QString& fileName, const TIniDocument& docum
 void TIniSaveProps::Open()
 {
     if (!m_document)
-        m_document = std::make_unique<TIniDocument>(ReadFile(GetIniFileName()));
+        ReadFile();
     IncrementOpenCount();
 }
 
@@ -74,16 +85,15 @@ void TIniSaveProps::BeginWrite()
 
 void TIniSaveProps::EndRead()
 {
-    if (DecrementOpenCount() <= 0)
+    if (DecrementOpenCount() <= 0 && !Unreadable())
         m_document.reset();
 }
 
 void TIniSaveProps::EndWrite()
 {
-    if (DecrementOpenCount() > 0 || !m_document)
+    if (DecrementOpenCount() > 0 || !m_document || Unreadable())
         return;
-    WriteFile(GetIniFileName(), *m_document); // on failure the document stays
-    m_document.reset();
+    WriteFile(); // on failure the document stays
 }
 
 TIniDocument& TIniSaveProps::OpenDocument(const char* operation)
@@ -194,8 +204,11 @@ void TIniSaveProps::Save()
 {
     if (IsLoading())
         return;
-    WithWrite([this] {
+    std::exception_ptr refused;
+    WithWrite([&] {
         EmptyObjectSections();
-        TCustomSaveProps::Save();
+        refused = SaveEntries();
     });
+    if (refused)
+        std::rethrow_exception(refused);
 }

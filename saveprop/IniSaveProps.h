@@ -1,6 +1,7 @@
 #pragma once
 // The settings component over one INI file (UTF-8 text, CR LF line ends;
-// layout in IniDocument.h, number formats in ValueText.h).
+// layout in IniDocument.h, reading and writing the file in IniFileText.h,
+// number formats in ValueText.h).
 //
 // The file is held in memory while the store is open. Opening from closed
 // (BeginRead or BeginWrite, identical) reads the whole file, or starts an
@@ -13,9 +14,18 @@
 //
 // The file is rewritten through a temporary file in the same folder and a
 // rename, so a crash or a full disk never leaves it truncated; its folder
-// is created when missing. When the rewrite fails, EndWrite raises
-// ESavePropError and the document stays in memory: the next opening uses it
-// instead of reading the file and the next final EndWrite writes it again.
+// is created when missing. When the rewrite fails the document stays in
+// memory: the next opening uses it instead of reading the file and the next
+// final EndWrite writes it again.
+//
+// A file that cannot be read (not text, no permission, a folder in its
+// place) is never overwritten: the store starts empty, keeps that document
+// in memory for the rest of its life and writes nothing to the file.
+//
+// Failures of the file are reported, each once: to OnFileError when it is
+// set (the store then carries on and nothing is raised), otherwise raised
+// as ESavePropError. A failure repeated at the next rewrite is not reported
+// again, so a program closing over an unwritable file says it once.
 //
 // An object entry is stored one key per line of its text form
 // (ObjectTextStream.h) without the frame lines: Font0, Font1, ... . Save
@@ -26,6 +36,7 @@
 #include "IniDocument.h"
 
 #include <QLocale>
+#include <functional>
 #include <memory>
 
 class TIniSaveProps : public TCustomSaveProps {
@@ -38,8 +49,12 @@ public:
     // Empty: the default name of TIniFileLocation. Takes effect at the next
     // opening of the store.
     const QString& FileName() const { return m_fileName; }
-    void SetFileName(const QString& fileName) { m_fileName = fileName; }
+    void SetFileName(const QString& fileName);
     QString GetIniFileName() const;
+
+    // The file could not be read; the store works in memory only.
+    bool Unreadable() const { return !m_unreadableFile.isEmpty(); }
+    std::function<void(const QString& message)> OnFileError;
 
     // The locale whose decimal separator floats are written and read with;
     // the system locale unless set.
@@ -71,10 +86,13 @@ private:
     void WriteValue(const QString& section, const QString& key, const QString& value);
     void EmptyObjectSections();
 
-    static TIniDocument ReadFile(const QString& fileName);
-    static void WriteFile(const QString& fileName, const TIniDocument& document);
+    void ReadFile();
+    void WriteFile();
+    void ReportFileError(const QString& message);
 
     QString m_fileName;
+    QString m_unreadableFile;
+    QString m_lastWriteFailure;
     std::unique_ptr<TIniDocument> m_document;
     QLocale m_locale = QLocale::system();
 };

@@ -1,5 +1,6 @@
 // The engine over an INI file, driven through a small test window.
 #include "IniFileLocation.h"
+#include "IniFileText.h"
 #include "IniSaveProps.h"
 #include "SavePropError.h"
 #include "TestComponents.h"
@@ -11,7 +12,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -383,17 +388,112 @@ TEST_F(IniSaveProps, FailedRewriteKeepsTheDocumentForTheNextWrite)
     EXPECT_EQ(s.ReadString("A", "x"), "kept");
 }
 
-TEST_F(IniSaveProps, FileThatIsNotUtf8IsRefusedAndLeftAlone)
+TEST_F(IniSaveProps, Cp932FileIsReadAndRewrittenAsUtf8)
 {
-    const QByteArray shiftJis = "[A]\r\nx=\x83\x81\x83\x82\r\n";
-    WriteBytes(iniPath, shiftJis);
+    WriteBytes(iniPath, "[A]\r\nx=\x83\x81\x83\x82\r\n"); // "メモ" in code page 932
     TIniSaveProps s(nullptr);
     s.SetFileName(iniPath);
-    EXPECT_THROW(s.WriteInteger("A", "y", 1), ESavePropError);
-    EXPECT_THROW(s.FindValues("A"), ESavePropError); // the store stayed closed
-    QFile f(iniPath);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), shiftJis);
+    EXPECT_EQ(s.ReadString("A", "x"), "メモ");
+    s.WriteInteger("A", "y", 1);
+    EXPECT_EQ(ReadText(iniPath), "[A]\r\nx=メモ\r\ny=1\r\n\r\n");
+
+    EXPECT_EQ(TIniFileText::Decode("\xEF\xBB\xBF[A]\tb"), "[A]\tb"); // UTF-8 with a byte-order mark
+    EXPECT_FALSE(TIniFileText::Decode(QByteArray("[A]\r\nx=1\0\r\n", 10))); // binary junk
+    EXPECT_FALSE(TIniFileText::Decode("[A]\r\nx=\x83"));        // neither UTF-8 nor code page 932
+}
+
+// Junk, a folder in place of the file, a file the user may not read.
+TEST_F(IniSaveProps, UnreadableFileIsReportedOnceAndNeverWritten)
+{
+    const QByteArray junk("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20);
+    struct TCase {
+        const char* name;
+        std::function<void(const QString&)> make;
+        const char* cause;
+    };
+    const std::vector<TCase> cases = {
+        {"junk", [&](const QString& path) { WriteBytes(path, junk); }, "テキストファイルではありません"},
+        {"folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }, "ファイルではなくフォルダです"},
+        {"no permission",
+         [&](const QString& path) {
+             WriteBytes(path, "[A]\r\nx=1\r\n");
+             ASSERT_TRUE(QFile::setPermissions(path, QFile::WriteOwner));
+         },
+         "アクセスが拒否されました"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (geteuid() == 0 && std::string(c.name) == "no permission")
+            continue; // root reads it all the same
+        const QString path = dir.filePath(QString::fromLatin1(c.name) + ".ini");
+        c.make(path);
+        QStringList errors;
+        TIniSaveProps s(nullptr);
+        s.SetFileName(path);
+        s.OnFileError = [&](const QString& message) { errors.append(message); };
+        EXPECT_EQ(s.ReadInteger("A", "x"), 0);
+        s.WriteInteger("A", "x", 5); // kept in memory for this run
+        EXPECT_EQ(s.ReadInteger("A", "x"), 5);
+        EXPECT_TRUE(s.Unreadable());
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_EQ(errors[0], "設定ファイル " + path + " を読み込めません (" + QString::fromUtf8(c.cause)
+                                 + ")。設定は既定値で始め、このファイルには書き込みません。");
+        if (std::string(c.name) == "junk") {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), junk);
+        }
+    }
+    // Without a handler the first opening raises, and the file stays alone too.
+    TIniSaveProps s(nullptr);
+    s.SetFileName(dir.filePath("junk.ini"));
+    EXPECT_THROW(s.ReadInteger("A", "x"), ESavePropError);
+    s.WriteInteger("A", "x", 1);
+    EXPECT_EQ(QFileInfo(dir.filePath("junk.ini")).size(), junk.size());
+}
+
+// A write that fails half way (a full disk; here the file size limit, which
+// the kernel enforces the same way) leaves the old file and no litter.
+TEST_F(IniSaveProps, FailedWriteKeepsTheOldFileAndIsReportedOnce)
+{
+    WriteBytes(iniPath, "[A]\r\nx=old\r\n");
+    QStringList errors;
+    TIniSaveProps s(nullptr);
+    s.SetFileName(iniPath);
+    s.OnFileError = [&](const QString& message) { errors.append(message); };
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    rlimit limit = oldLimit;
+    limit.rlim_cur = 32;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    s.WriteString("A", "x", QString(100, u'n'));
+    s.WriteString("A", "y", "again");
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(ReadText(iniPath), "[A]\r\nx=old\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"test.ini"}));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("設定を保存できません。ファイル " + iniPath + " を作成できません"));
+    s.WriteString("A", "z", "now"); // the unwritten changes go with the next write
+    EXPECT_EQ(ReadText(iniPath), "[A]\r\nx=" + QString(100, u'n') + "\r\ny=again\r\nz=now\r\n\r\n");
+}
+
+TEST_F(IniSaveProps, EntryThatCannotBeStoredKeepsItsValueAndTheOthersAreWritten)
+{
+    auto w = MakeWindow();
+    SetValues(w->window);
+    w->settings->Save();
+    w->window.editor->m_initialDir = "/tmp/two\nlines";
+    w->window.editor->m_zoom = 2;
+    w->window.tlbMain->m_left = 99;
+    w->window.setGeometry(10, 20, 300, 200);
+    EXPECT_NE(MessageOf([&] { w->settings->Save(); }).find("InitialDir"), std::string::npos);
+    const QString text = ReadText(iniPath);
+    EXPECT_TRUE(text.contains("InitialDir=/home/ユーザー/メモ\r\nZoom=2\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Left=99\r\n"));
+    EXPECT_TRUE(text.contains("frmTestLeft=10\r\n"));
 }
 
 TEST_F(IniSaveProps, RewriteReplacesTheFileAndKeepsItsPermissions)
@@ -421,9 +521,19 @@ TEST_F(IniSaveProps, FileLocationFallsBackToTheConfigFolder)
     EXPECT_EQ(TIniFileLocation::Resolve(exe, config, writable), dir.filePath("bin/vellora.ini"));
     EXPECT_EQ(TIniFileLocation::Resolve(exe, config, readOnly), dir.filePath("config/vellora/vellora.ini"));
     EXPECT_EQ(TIniFileLocation::Resolve(dir.filePath("bin/app.exe"), config, writable), dir.filePath("bin/app.ini"));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("bin")));
-    WriteBytes(dir.filePath("bin/vellora.ini"), "");
-    EXPECT_EQ(TIniFileLocation::Resolve(exe, config, readOnly), dir.filePath("bin/vellora.ini"));
+
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("bin/folder.ini")));
+    EXPECT_TRUE(TIniFileLocation::CanWrite(dir.filePath("bin/vellora.ini"))); // absent, writable folder
+    EXPECT_FALSE(TIniFileLocation::CanWrite(dir.filePath("bin/folder.ini")));
+    EXPECT_FALSE(TIniFileLocation::CanWrite(dir.filePath("missing/vellora.ini")));
+    if (geteuid() != 0) { // root may write anything
+        WriteBytes(dir.filePath("bin/vellora.ini"), "");
+        ASSERT_TRUE(QFile::setPermissions(dir.filePath("bin/vellora.ini"), QFile::ReadOwner));
+        EXPECT_FALSE(TIniFileLocation::CanWrite(dir.filePath("bin/vellora.ini")));
+        ASSERT_TRUE(QFile::setPermissions(dir.filePath("bin"), QFile::ReadOwner | QFile::ExeOwner));
+        EXPECT_FALSE(TIniFileLocation::CanWrite(dir.filePath("bin/other.ini")));
+        ASSERT_TRUE(QFile::setPermissions(dir.filePath("bin"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
 
     // The configuration folder is created at the first write.
     TIniSaveProps s(nullptr);
