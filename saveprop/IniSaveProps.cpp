@@ -23,7 +23,7 @@ void TIniSaveProps::SetFileName(const QString& fileName)
 {
     m_fileName = fileName;
     if (Unreadable() && OpenCount() <= 0) {
-        m_unreadableFile.clear();
+        m_unreadable = false;
         m_document.reset();
     }
 }
@@ -44,7 +44,7 @@ void TIniSaveProps::ReadFile()
     try {
         *m_document = TIniDocument::FromText(TIniFileText::Read(fileName));
     } catch (const ESavePropError& e) {
-        m_unreadableFile = fileName;
+        m_unreadable = true;
         ReportFileError(e.Message() + QStringLiteral("設定は既定値で始め、このファイルには書き込みません。"));
     }
 }

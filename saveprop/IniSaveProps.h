@@ -53,7 +53,7 @@ public:
     QString GetIniFileName() const;
 
     // The file could not be read; the store works in memory only.
-    bool Unreadable() const { return !m_unreadableFile.isEmpty(); }
+    bool Unreadable() const { return m_unreadable; }
     std::function<void(const QString& message)> OnFileError;
 
     // The locale whose decimal separator floats are written and read with;
@@ -91,7 +91,7 @@ private:
     void ReportFileError(const QString& message);
 
     QString m_fileName;
-    QString m_unreadableFile;
+    bool m_unreadable = false;
     QString m_lastWriteFailure;
     std::unique_ptr<TIniDocument> m_document;
     QLocale m_locale = QLocale::system();
