@@ -4,6 +4,7 @@
 #include "IniSaveProps.h"
 #include "SavePropError.h"
 #include "TestComponents.h"
+#include "../support/WriteLimit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,8 +13,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -452,8 +451,8 @@ TEST_F(IniSaveProps, UnreadableFileIsReportedOnceAndNeverWritten)
     EXPECT_EQ(QFileInfo(dir.filePath("junk.ini")).size(), junk.size());
 }
 
-// A write that fails half way (a full disk; here the file size limit, which
-// the kernel enforces the same way) leaves the old file and no litter.
+// A write that fails half way, as on a full disk, leaves the old file and
+// no litter.
 TEST_F(IniSaveProps, FailedWriteKeepsTheOldFileAndIsReportedOnce)
 {
     WriteBytes(iniPath, "[A]\r\nx=old\r\n");
@@ -461,39 +460,17 @@ TEST_F(IniSaveProps, FailedWriteKeepsTheOldFileAndIsReportedOnce)
     TIniSaveProps s(nullptr);
     s.SetFileName(iniPath);
     s.OnFileError = [&](const QString& message) { errors.append(message); };
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit oldLimit {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    rlimit limit = oldLimit;
-    limit.rlim_cur = 32;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    s.WriteString("A", "x", QString(100, u'n'));
-    s.WriteString("A", "y", "again");
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldHandler);
-
+    {
+        const TWriteLimit limit;
+        s.WriteString("A", "x", QString(100, u'n'));
+        s.WriteString("A", "y", "again");
+    }
     EXPECT_EQ(ReadText(iniPath), "[A]\r\nx=old\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"test.ini"}));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("設定を保存できません。ファイル " + iniPath + " を作成できません"));
     s.WriteString("A", "z", "now"); // the unwritten changes go with the next write
     EXPECT_EQ(ReadText(iniPath), "[A]\r\nx=" + QString(100, u'n') + "\r\ny=again\r\nz=now\r\n\r\n");
-}
-
-TEST_F(IniSaveProps, EntryThatCannotBeStoredKeepsItsValueAndTheOthersAreWritten)
-{
-    auto w = MakeWindow();
-    SetValues(w->window);
-    w->settings->Save();
-    w->window.editor->m_initialDir = "/tmp/two\nlines";
-    w->window.editor->m_zoom = 2;
-    w->window.tlbMain->m_left = 99;
-    w->window.setGeometry(10, 20, 300, 200);
-    EXPECT_NE(MessageOf([&] { w->settings->Save(); }).find("InitialDir"), std::string::npos);
-    const QString text = ReadText(iniPath);
-    EXPECT_TRUE(text.contains("InitialDir=/home/ユーザー/メモ\r\nZoom=2\r\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Left=99\r\n"));
-    EXPECT_TRUE(text.contains("frmTestLeft=10\r\n"));
 }
 
 TEST_F(IniSaveProps, RewriteReplacesTheFileAndKeepsItsPermissions)
