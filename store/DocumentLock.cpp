@@ -16,7 +16,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(5);
 
 [[noreturn]] void Refuse(const std::string& fileName, const std::string& cause)
 {
-    throw Exception("ファイル " + fileName + " を使用できません (" + cause + ")");
+    throw EFCreateError(fileName, cause);
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 
 class TDocumentLock {
 public:
-    // Waits a while for another holder; raises Exception, saying why, when
-    // the lock cannot be had.
+    // Waits a while for another holder; raises EFCreateError, saying why,
+    // when the lock cannot be had.
     explicit TDocumentLock(const std::string& fileName);
 
 private:

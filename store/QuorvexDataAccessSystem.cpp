@@ -27,6 +27,7 @@ void TQuorvexDataAccessSystem::Swap(TQuorvexDataAccessSystem& other) noexcept
     tables_.swap(other.tables_);
     std::swap(strictTypes_, other.strictTypes_);
     fileText_.swap(other.fileText_);
+    std::swap(fileIdentity_, other.fileIdentity_);
 }
 
 int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const

@@ -91,7 +91,7 @@ public:
     void LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName);
     std::string SaveToBytes(ScrambleKey Key) const;
 
-    // Exchanges the whole content (tables and StrictTypes) with another store.
+    // Exchanges the whole content (tables, StrictTypes, the file identity) with another store.
     void Swap(TQuorvexDataAccessSystem& other) noexcept;
 
 private:
