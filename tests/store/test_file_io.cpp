@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -119,6 +120,41 @@ TEST_F(FileIOTest, OwnerGroupAndModeAreKept)
     EXPECT_FALSE(written.ChangedAt(file.string()));
     if (!root)
         GTEST_SKIP() << "giving the file to another user needs the superuser";
+}
+
+// A group member who may write the file cannot give it back to its owner;
+// the save still succeeds and keeps group and mode.
+TEST_F(FileIOTest, AGroupMembersSaveKeepsGroupAndMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "playing another user needs the superuser";
+    const fs::path file = folder / "doc.vlr";
+    WriteFile(file, "old");
+    ASSERT_EQ(::chown(file.c_str(), 4321, 8765), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0664), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const gid_t group = 8765;
+        if (::setgroups(1, &group) != 0 || ::setgid(group) != 0 || ::setuid(1234) != 0)
+            ::_exit(2);
+        try {
+            WriteFileAtomically(file.string(), "new");
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    struct stat after;
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 1234u);
+    EXPECT_EQ(after.st_gid, 8765u);
+    EXPECT_EQ(after.st_mode & 07777, 0664u);
+    EXPECT_EQ(ReadFile(file), "new");
 }
 
 TEST_F(FileIOTest, AFileWithoutWritePermissionIsRefusedAndKept)
