@@ -2,10 +2,14 @@
 #include "Main.h"
 
 #include "Commands.h"
+#include "Dialogs.h"
+#include "DocumentLock.h"
 #include "FileDialog.h"
 #include "Manager.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
+
+#include <optional>
 
 void TfrmMain::BindDocumentCommands()
 {
@@ -50,9 +54,29 @@ void TfrmMain::FileOpen1Execute()
     m_manager->RefreshList();
 }
 
-void TfrmMain::WriteDocument(const QString& fileName)
+// Writes under the writers' lock (see TDocumentLock), so that the check
+// for a change on disk and the write are one step for the other writers.
+bool TfrmMain::WriteDocument(const QString& fileName, bool askWhenChanged)
 {
-    m_manager->Store().SaveToFile(fileName.toStdString(), DocumentKey);
+    const std::string name = fileName.toStdString();
+    TQuorvexDataAccessSystem& store = m_manager->Store();
+    std::optional<TDocumentLock> lock(std::in_place, name);
+    if (askWhenChanged && store.FileIdentity().ChangedAt(name)) {
+        lock.reset();  // nobody waits while the user thinks
+        if (!AskOverwriteChangedFile(fileName))
+            return false;
+        lock.emplace(name);
+    }
+    store.SaveToFile(name, DocumentKey);
+    return true;
+}
+
+bool TfrmMain::AskOverwriteChangedFile(const QString& fileName)
+{
+    const TMsgButton answer = m_dialogs.MessageBox(
+        QStringLiteral("Vellora"), u'"' + fileName + QStringLiteral("\" は他のプログラムによって変更されています。 上書きしますか？"),
+        TMsgIcon::Warning, TMsgButton::Yes | TMsgButton::No);
+    return answer == TMsgButton::Yes;
 }
 
 void TfrmMain::FileSave1Execute()
@@ -61,8 +85,9 @@ void TfrmMain::FileSave1Execute()
         FileSaveAs1Execute();
         return;
     }
-    WriteDocument(m_documentFileName);
-    m_manager->SetDocumentModified(false);
+    // A No leaves the document modified: whatever asked for the save sees it undone.
+    if (WriteDocument(m_documentFileName, true))
+        m_manager->SetDocumentModified(false);
 }
 
 void TfrmMain::FileSaveAs1Execute()
@@ -70,7 +95,8 @@ void TfrmMain::FileSaveAs1Execute()
     const QString path = SaveDialog1->Save(m_dialogs);
     if (path.isEmpty())
         return;
-    WriteDocument(path);
+    // The save dialog has asked about replacing an existing file.
+    WriteDocument(path, false);
     SetDocumentFileName(path);
     m_manager->SetDocumentModified(false);
     SaveDialog1->RememberFolder(path);

@@ -141,7 +141,10 @@ private:
     void FileSave1Execute();
     void FileSaveAs1Execute();
     void FileExit1Execute();
-    void WriteDocument(const QString& fileName);
+    // False when the file changed on disk since it was loaded or saved and
+    // the user chose not to write over it.
+    bool WriteDocument(const QString& fileName, bool askWhenChanged);
+    bool AskOverwriteChangedFile(const QString& fileName);
     void ForgetDocumentName();
 
     // TransferCommands.cpp: export to CSV and text files, import of text files

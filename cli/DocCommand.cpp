@@ -6,6 +6,7 @@
 #include "UsageError.h"
 
 #include <exception>
+#include <new>
 
 namespace {
 
@@ -64,7 +65,12 @@ void Run(const std::vector<std::string>& args, CommandIo& io)
     const ArgumentList arguments(std::vector<std::string>(args.begin() + 1, args.end()), subcommand.flags,
                                  subcommand.valueOptions);
     RequireArgumentCount(subcommand, arguments);
-    subcommand.run(arguments, io);
+    try {
+        subcommand.run(arguments, io);
+    } catch (const std::bad_alloc&) {
+        // A damaged or huge document can ask for more than the machine has.
+        throw Exception("メモリが足りません (ファイル " + arguments.Positional(0) + ")");
+    }
     if (!io.out.flush())
         throw Exception("出力に書き込めません");
 }
@@ -104,6 +110,8 @@ int RunDocCommand(const std::vector<std::string>& args, std::istream& in, std::o
         return 0;
     } catch (const UsageError& error) {
         return Fail(err, error.what(), 2);
+    } catch (const std::bad_alloc&) {
+        return Fail(err, "メモリが足りません", 1);
     } catch (const std::exception& error) {
         return Fail(err, error.what(), 1);
     }

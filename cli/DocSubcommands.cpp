@@ -1,6 +1,7 @@
 #include "DocSubcommands.h"
 
 #include "Cp932Codec.h"
+#include "DocumentLock.h"
 #include "Exceptions.h"
 #include "FileIO.h"
 #include "LineBreaks.h"
@@ -131,6 +132,9 @@ void AddCommand(const ArgumentList& args, CommandIo& io)
     memo.Keywords = KeywordArguments(args.Values("--keyword"));
     memo.Text = ToCrLf(Utf8ToCp932(ReadAllInput(io.in)));
 
+    // Read, change and write under the lock, so that no other writer's
+    // memo is written over.
+    const TDocumentLock lock(fileName);
     TQuorvexDataAccessSystem store;
     LoadOrCreate(store, fileName);
     if (FindMemoRow(store, memo.Title) < 0)

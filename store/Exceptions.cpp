@@ -1,6 +1,8 @@
 #include "Exceptions.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -57,6 +59,34 @@ EFOpenError::EFOpenError(const std::string& fileName) : Exception("ファイル 
 
 EFCreateError::EFCreateError(const std::string& fileName) : Exception("ファイル " + fileName + " を作成できません")
 {
+}
+
+EFCreateError::EFCreateError(const std::string& fileName, int error)
+    : EFCreateError(fileName, FileErrorCause(error))
+{
+}
+
+EFCreateError::EFCreateError(const std::string& fileName, const std::string& cause)
+    : Exception("ファイル " + fileName + " を作成できません (" + cause + ")")
+{
+}
+
+std::string FileErrorCause(int error)
+{
+    switch (error) {
+    case ENOSPC: return "ディスクの空き領域が足りません";
+    case EACCES:
+    case EPERM: return "書き込みが許可されていません";
+    case EROFS: return "読み取り専用のファイル システムです";
+    case EDQUOT: return "ディスク クォータを超えています";
+    case ENOENT: return "フォルダーがありません";
+    case EISDIR: return "同じ名前のフォルダーがあります";
+    case ENOTDIR: return "パスの途中にフォルダーではないファイルがあります";
+    case ENAMETOOLONG: return "ファイル名が長すぎます";
+    case EIO: return "入出力エラーが発生しました";
+    default: break;
+    }
+    return std::strerror(error);
 }
 
 EDamagedDocument::EDamagedDocument(const std::string& fileName, const std::string& detail)

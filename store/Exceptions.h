@@ -50,10 +50,17 @@ public:
     explicit EFOpenError(const std::string& fileName);
 };
 
+// "ファイル %s を作成できません", followed by the cause when one is known.
 class EFCreateError : public Exception {
 public:
     explicit EFCreateError(const std::string& fileName);
+    EFCreateError(const std::string& fileName, int error);
+    EFCreateError(const std::string& fileName, const std::string& cause);
 };
+
+// Why a file operation failed, in words for the user: Japanese for the
+// common causes (disk full, no permission, ...), the system's text otherwise.
+std::string FileErrorCause(int error);
 
 // A document file whose data ends early or is otherwise unreadable.
 class EDamagedDocument : public Exception {

@@ -10,6 +10,12 @@ public:
     TFileDescriptor(const TFileDescriptor&) = delete;
     TFileDescriptor& operator=(const TFileDescriptor&) = delete;
 
+    // Closes the one held and takes fd.
+    void Reset(int fd)
+    {
+        Close();
+        fd_ = fd;
+    }
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
     // False when closing reports an error (a write that did not reach the disk).

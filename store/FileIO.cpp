@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 #include "FileDescriptor.h"
 #include "InputFile.h"
+#include "TemporaryFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,64 +12,122 @@
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes)
+constexpr int kMaxLinks = 40;  // as the kernel follows them
+
+std::string BaseName(const std::string& fileName)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+    const auto slash = fileName.rfind('/');
+    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
+
+// The text of a symbolic link; empty when it cannot be read.
+std::string ReadLink(const std::string& link, std::size_t size)
+{
+    std::string text(size + 1, '\0');
+    const ssize_t length = ::readlink(link.c_str(), text.data(), text.size());
+    if (length < 0 || static_cast<std::size_t>(length) > size)
+        return {};
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+// Zero when the user may replace the existing file, the cause otherwise.
+int ReplaceRefusal(const std::string& target, const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno;
+    // The superuser passes every permission check: a file without any
+    // write permission was made read-only on purpose.
+    if (::geteuid() == 0 && (info.st_mode & 0222) == 0)
+        return EACCES;
+    return 0;
+}
+
+void KeepOwnerAndMode(const std::string& fileName, int fd, const struct stat& old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Only the superuser may give a file away; anyone else keeps at
+        // least the group when a member of it.
+        if (errno != EPERM || ::geteuid() == 0)
+            throw EFCreateError(fileName, errno);
+        if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0 && errno != EPERM)
+            throw EFCreateError(fileName, errno);
+    }
+    // After the owner: a change of owner clears the set-id bits.
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        throw EFCreateError(fileName, errno);
+}
+
+// The folder for *at calls; one the user may not list still works as a path.
+int OpenFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != EACCES)
+        return fd;
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+}  // namespace
 
 std::string FolderOf(const std::string& fileName)
 {
     const auto slash = fileName.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return fileName.substr(0, slash);
 }
 
-// The mode the new file gets: the old file's, or what a plain create gives.
-mode_t TargetMode(const std::string& fileName)
+std::string FinalTarget(const std::string& fileName)
 {
-    struct stat info;
-    if (::stat(fileName.c_str(), &info) == 0)
-        return info.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    std::string path = fileName;
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat info;
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            break;
+        const std::string link = ReadLink(path, info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 4096);
+        if (link.empty())
+            break;
+        path = link[0] == '/' ? link : FolderOf(path) + '/' + link;
+    }
+    return path;
 }
-
-void SyncFolder(const std::string& folder)
-{
-    TFileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY));
-    if (dir.Valid())
-        ::fsync(dir.Get());
-}
-
-}  // namespace
 
 std::string ReadWholeFile(const std::string& fileName)
 {
     return TInputFile(fileName).ReadAll();
 }
 
-void WriteFileAtomically(const std::string& fileName, std::string_view bytes)
+TFileIdentity WriteFileAtomically(const std::string& fileName, std::string_view bytes)
 {
-    const mode_t mode = TargetMode(fileName);
-    std::string temporary = fileName + ".XXXXXX";
-    TFileDescriptor file(::mkstemp(temporary.data()));
-    if (!file.Valid())
-        throw EFCreateError(fileName);
-    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), bytes) &&
-                         ::fsync(file.Get()) == 0 && file.Close();
-    if (!written || ::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        throw EFCreateError(fileName);
+    const std::string target = FinalTarget(fileName);
+    struct stat old;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        throw EFCreateError(fileName, errno);
+    if (exists) {
+        if (const int refusal = ReplaceRefusal(target, old))
+            throw EFCreateError(fileName, refusal);
+        if (!S_ISREG(old.st_mode))
+            throw EFCreateError(fileName, "通常のファイルではありません");
     }
-    SyncFolder(FolderOf(fileName));
+    const TFileDescriptor folder(OpenFolder(FolderOf(target)));
+    if (!folder.Valid())
+        throw EFCreateError(fileName, errno);
+    const std::string name = BaseName(target);
+    TTemporaryFile::ClearLeftovers(folder.Get(), name);
+    TTemporaryFile file(fileName, folder.Get(), name, exists ? old.st_mode & 07777 : 0666);
+    if (exists)
+        KeepOwnerAndMode(fileName, file.Fd(), old);
+    file.Write(bytes);
+    return file.Commit();
+}
+
+TFileWriteFaults& FileWriteFaultsForTesting()
+{
+    static TFileWriteFaults faults;
+    return faults;
 }

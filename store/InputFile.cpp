@@ -12,6 +12,7 @@ TInputFile::TInputFile(const std::string& fileName) : fileName_(fileName), fd_(:
     if (!fd_.Valid() || ::fstat(fd_.Get(), &info) != 0 || S_ISDIR(info.st_mode))
         throw EFOpenError(fileName);
     regular_ = S_ISREG(info.st_mode);
+    identity_ = TFileIdentity(info);
     size_ = regular_ ? static_cast<std::size_t>(info.st_size) : 0;
 }
 

@@ -2,6 +2,7 @@
 // A file opened for reading, read a piece at a time.
 
 #include "FileDescriptor.h"
+#include "FileIdentity.h"
 
 #include <cstddef>
 #include <string>
@@ -14,6 +15,8 @@ public:
     // Whether the file is a regular file, whose size is known before reading.
     bool Regular() const { return regular_; }
     std::size_t Size() const { return size_; }
+    // The file as it was opened.
+    const TFileIdentity& Identity() const { return identity_; }
     // Reads up to size bytes into the buffer; fewer only at the end of the
     // file, 0 there. Raises EFOpenError when the read fails.
     std::size_t Read(char* into, std::size_t size);
@@ -25,4 +28,5 @@ private:
     TFileDescriptor fd_;
     bool regular_ = false;
     std::size_t size_ = 0;
+    TFileIdentity identity_;
 };

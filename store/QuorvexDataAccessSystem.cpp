@@ -27,6 +27,7 @@ void TQuorvexDataAccessSystem::Swap(TQuorvexDataAccessSystem& other) noexcept
     tables_.swap(other.tables_);
     std::swap(strictTypes_, other.strictTypes_);
     fileText_.swap(other.fileText_);
+    std::swap(fileIdentity_, other.fileIdentity_);
 }
 
 int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
@@ -212,7 +213,7 @@ void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleK
 {
     // The whole stream is built first, so a value that cannot be written
     // raises before the file is touched.
-    WriteFileAtomically(FileName, SaveToBytes(Key));
+    fileIdentity_ = WriteFileAtomically(FileName, SaveToBytes(Key));
 }
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)
@@ -228,13 +229,14 @@ void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, Scrambl
     TInputFile input(FileName);
     if (!input.Regular()) {
         LoadFromBytes(input.ReadAll(), Key, FileName);  // a pipe or device: size unknown
-        return;
+    } else {
+        // Each piece of the file is read just before it is unscrambled and parsed.
+        auto file = std::make_unique_for_overwrite<char[]>(input.Size());
+        TUnscrambler plain({file.get(), input.Size()}, Key,
+                           [&input](char* into, std::size_t size) { return input.Read(into, size); });
+        LoadPlain(std::move(file), plain, FileName);
     }
-    // Each piece of the file is read just before it is unscrambled and parsed.
-    auto file = std::make_unique_for_overwrite<char[]>(input.Size());
-    TUnscrambler plain({file.get(), input.Size()}, Key,
-                       [&input](char* into, std::size_t size) { return input.Read(into, size); });
-    LoadPlain(std::move(file), plain, FileName);
+    fileIdentity_ = input.Identity();
 }
 
 void TQuorvexDataAccessSystem::LoadPlain(std::unique_ptr<char[]> file, TUnscrambler& plain,

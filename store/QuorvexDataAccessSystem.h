@@ -6,6 +6,7 @@
 // store is changed. The document file layout is in DocumentFormat.h.
 
 #include "CellValue.h"
+#include "FileIdentity.h"
 #include "Scrambler.h"
 #include "Table.h"
 
@@ -82,12 +83,15 @@ public:
     // The document file: the whole store, scrambled with Key.
     void LoadFromFile(const std::string& FileName, ScrambleKey Key);
     void SaveToFile(const std::string& FileName, ScrambleKey Key) const;
+    // The file as the last LoadFromFile read it or SaveToFile wrote it;
+    // none before either succeeded.
+    const TFileIdentity& FileIdentity() const { return fileIdentity_; }
 
     // The same without a file: FileName only names the source in messages.
     void LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName);
     std::string SaveToBytes(ScrambleKey Key) const;
 
-    // Exchanges the whole content (tables and StrictTypes) with another store.
+    // Exchanges the whole content (tables, StrictTypes, the file identity) with another store.
     void Swap(TQuorvexDataAccessSystem& other) noexcept;
 
 private:
@@ -102,4 +106,6 @@ private:
     std::unique_ptr<char[]> fileText_;
     std::vector<std::unique_ptr<TTable>> tables_;
     std::uint8_t strictTypes_ = 1;
+    // Bookkeeping about the file, not content: a save (const) records it too.
+    mutable TFileIdentity fileIdentity_;
 };

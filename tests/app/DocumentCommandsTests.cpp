@@ -217,3 +217,53 @@ TEST_F(AppTest, SavingTheDocumentLeavesMemoEditsInTheirWindows)
     EXPECT_TRUE(memo->Modified());
     EXPECT_EQ(memo->Editor()->toPlainText(), "unsaved");
 }
+
+// Another program (a second copy, vellora-doc) writes the document between
+// our load and our save.
+TEST_F(AppTest, SavingOverAFileChangedOnDiskAsksFirst)
+{
+    const QString path = FilePath("doc.vlr");
+    const auto writeOnDisk = [&](const std::string& title) {
+        TQuorvexDataAccessSystem other;
+        CreateMemoLayout(other);
+        AddMemoRow(other, title);
+        other.SaveToFile(path.toStdString(), DocumentKey);
+    };
+    const auto titlesOnDisk = [&] {
+        TQuorvexDataAccessSystem onDisk;
+        onDisk.LoadFromFile(path.toStdString(), DocumentKey);
+        QStringList titles;
+        for (int row = 0; row < MemoCount(onDisk); ++row)
+            titles << QString::fromStdString(onDisk.GetRowName("Memos", row));
+        return titles;
+    };
+    const QString question = '"' + path + "\" は他のプログラムによって変更されています。 上書きしますか？";
+    writeOnDisk("first");
+    Start();
+    m_dialogs.ExpectOpen({path});
+    Main().RunCommand("FileOpen1");
+    writeOnDisk("theirs");
+    AddMemo("mine");
+
+    m_dialogs.ExpectMessage(question, TMsgButton::No);
+    Main().RunCommand("FileSave1");
+    EXPECT_EQ(m_dialogs.LastIcon(), TMsgIcon::Warning);
+    EXPECT_EQ(m_dialogs.LastButtons(), TMsgButton::Yes | TMsgButton::No);
+    EXPECT_TRUE(Manager().DocumentModified());
+    EXPECT_EQ(titlesOnDisk(), QStringList{"theirs"});
+
+    // Closing asks to save; a No to the overwrite keeps the document open.
+    m_dialogs.ExpectMessage(ChangedQuestion('"' + path + "\" "), TMsgButton::Yes);
+    m_dialogs.ExpectMessage(question, TMsgButton::No);
+    EXPECT_FALSE(Manager().CloseDocument());
+    EXPECT_EQ(MemoRows(), 2);
+
+    m_dialogs.ExpectMessage(question, TMsgButton::Yes);
+    Main().RunCommand("FileSave1");
+    EXPECT_FALSE(Manager().DocumentModified());
+    EXPECT_EQ(titlesOnDisk(), (QStringList{"first", "mine"}));
+    // Our own save is remembered: the next one asks nothing.
+    AddMemo("more");
+    Main().RunCommand("FileSave1");
+    EXPECT_EQ(titlesOnDisk().size(), 3);
+}

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -182,6 +184,64 @@ TEST_F(DocCommandTest, AddRefusesAFileThatIsNotADocument)
     EXPECT_EQ(Run({"add", other, "m"}, "x").status, 1);
     EXPECT_EQ(FileBytes(other), "just some text that is not a document");
 }
+
+// Each run in a process of its own, all at once: every add that reported
+// success is in the document.
+TEST_F(DocCommandTest, ConcurrentAddsLoseNoMemo)
+{
+    constexpr int kRuns = 16;
+    std::vector<pid_t> children;
+    for (int i = 0; i < kRuns; ++i) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            ::_exit(Run({"add", document, "memo" + std::to_string(i)}, "text").status);
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    TQuorvexDataAccessSystem store;
+    store.LoadFromFile(document, DocumentKey);
+    EXPECT_EQ(MemoCount(store), kRuns);
+    for (int i = 0; i < kRuns; ++i)
+        EXPECT_GE(FindMemoRow(store, "memo" + std::to_string(i)), 0) << i;
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// A document needing more memory than there is ends with words, not a
+// library's exception name. The child's address space is capped.
+TEST_F(DocCommandTest, RunningOutOfMemorySaysSo)
+{
+    std::ofstream(document, std::ios::binary) << std::string(64 << 20, 'x');
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::ifstream statm("/proc/self/statm");
+        unsigned long pages = 0;
+        statm >> pages;
+        const rlim_t cap = pages * ::sysconf(_SC_PAGESIZE) + (16 << 20);
+        const rlimit limit{cap, cap};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const Result result = Run({"check", document});
+        ::write(pipeFds[1], result.err.data(), result.err.size());
+        ::_exit(result.status);
+    }
+    ::close(pipeFds[1]);
+    char message[512] = {};
+    const ssize_t length = ::read(pipeFds[0], message, sizeof message - 1);
+    ::close(pipeFds[0]);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(std::string(message, length > 0 ? length : 0),
+              "vellora-doc: メモリが足りません (ファイル " + document + ")\n");
+}
+#endif
 
 TEST_F(DocCommandTest, UsageErrorsGiveStatusTwo)
 {

@@ -380,7 +380,7 @@ TEST_F(DocumentFileTest, SavingReplacesTheFileWholeOrNotAtAll)
         store.SaveToFile(target, DocumentKey);
         ADD_FAILURE() << "saved over a folder";
     } catch (const EFCreateError& e) {
-        EXPECT_EQ(e.what(), "ファイル " + target + " を作成できません");
+        EXPECT_EQ(e.what(), "ファイル " + target + " を作成できません (同じ名前のフォルダーがあります)");
     }
     EXPECT_THROW(store.SaveToFile((folder / "no" / "such.vlr").string(), DocumentKey), EFCreateError);
     int entries = 0;
