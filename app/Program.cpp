@@ -6,7 +6,9 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 // The store's text forms follow the user's locale, except the C locale,
@@ -23,6 +25,14 @@ void FillLocaleFormats()
     if (decimal.size() == 1 && decimal[0].unicode() < 0x80)
         formats.DecimalSeparator = static_cast<char>(decimal[0].unicode());
 }
+// The toolkit's own texts (message box buttons, file and font dialogs) are
+// Japanese, whatever the system locale.
+void LoadToolkitTranslation(QTranslator& translator)
+{
+    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -32,6 +42,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(VELLORA_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
     FillLocaleFormats();
+    QTranslator toolkitTexts;
+    LoadToolkitTranslation(toolkitTexts);
 
     TQtDialogs dialogs;
     TApplication vellora(dialogs, QString());
