@@ -138,10 +138,10 @@ void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& f
         throw ENotMemoDocument(fileName, missing);
 }
 
-void LoadMemoDocument(TQuorvexDataAccessSystem& store, const std::string& fileName)
+void LoadMemoDocument(TQuorvexDataAccessSystem& store, const std::string& fileName, TInputFile::Kinds kinds)
 {
     TQuorvexDataAccessSystem loaded;
-    loaded.LoadFromFile(fileName, DocumentKey);
+    loaded.LoadFromFile(fileName, DocumentKey, kinds);
     CheckMemoLayout(loaded, fileName);
     store.Swap(loaded);
 }

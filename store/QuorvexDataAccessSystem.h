@@ -6,6 +6,7 @@
 // store is changed. The document file layout is in DocumentFormat.h.
 
 #include "CellValue.h"
+#include "InputFile.h"
 #include "Scrambler.h"
 #include "Table.h"
 
@@ -79,8 +80,9 @@ public:
     // without copying; valid until the store next changes.
     const CellValue& CellAt(int table, int col, int row) const;
 
-    // The document file: the whole store, scrambled with Key.
-    void LoadFromFile(const std::string& FileName, ScrambleKey Key);
+    // The document file: the whole store, scrambled with Key. Kinds says
+    // whether a pipe or device may be read as well.
+    void LoadFromFile(const std::string& FileName, ScrambleKey Key, TInputFile::Kinds Kinds = TInputFile::Kinds::Any);
     void SaveToFile(const std::string& FileName, ScrambleKey Key) const;
 
     // The same without a file: FileName only names the source in messages.
