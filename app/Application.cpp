@@ -9,7 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
-TApplication::TApplication(TDialogs& dialogs, const QString& iniFileName) : m_dialogs(dialogs)
+TApplication::TApplication(TDialogs& dialogs, const QString& iniFileName) : m_idleGuard(dialogs)
 {
     m_main = std::make_unique<TfrmMain>(dialogs, iniFileName);
     m_about = std::make_unique<TAboutBox>(m_main.get());
@@ -36,5 +36,5 @@ void TApplication::Start()
 
 void TApplication::Idle()
 {
-    RunGuarded(m_dialogs, [this] { m_main->ApplicationIdle(); });
+    m_idleGuard.Run([this] { m_main->ApplicationIdle(); });
 }

@@ -5,6 +5,8 @@
 // the main window saves its own. The idle work runs each time the event
 // loop is about to wait.
 
+#include "Guard.h"
+
 #include <QObject>
 #include <memory>
 
@@ -30,7 +32,7 @@ public:
 private:
     void Idle();
 
-    TDialogs& m_dialogs;
+    TRepeatedWorkGuard m_idleGuard;
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TAboutBox> m_about;
     std::unique_ptr<TfrmManager> m_manager;

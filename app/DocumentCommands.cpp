@@ -42,7 +42,7 @@ void TfrmMain::FileOpen1Execute()
         } else {
             const QString path = chosen.first();
             try {
-                m_manager->Store().LoadFromFile(path.toStdString(), DocumentKey);
+                LoadMemoDocument(m_manager->Store(), path.toStdString(), TInputFile::Kinds::RegularOnly);
             } catch (...) {
                 ForgetDocumentName();
                 throw;

@@ -91,13 +91,15 @@ void TfrmMain::CreateSettings(const QString& iniFileName)
 void TfrmMain::FormCreate()
 {
     m_fixMenuMessageId = QEvent::registerEventType();
+    // Each step on its own: a failing one shows its message and the others
+    // still run, its part keeping the design values.
+    RunGuarded(m_dialogs, [this] { SetHelpFile(this, TAppFiles::Locate(HelpFileName())); });
+    RunGuarded(m_dialogs, [this] { RestoreDialogFolders(); });
+    RunGuarded(m_dialogs, [this] { Command(QStringLiteral("ViewManager"))->setChecked(ManagerShownSetting()); });
     RunGuarded(m_dialogs, [this] {
-        SetHelpFile(this, TAppFiles::Locate(HelpFileName()));
-        RestoreDialogFolders();
-        Command(QStringLiteral("ViewManager"))->setChecked(ManagerShownSetting());
         m_hints->SetShowHints((IniSaveProps1->ReadIntegerOr(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) & 0xFF) != 0);
-        RestoreEditorFont();
     });
+    RunGuarded(m_dialogs, [this] { RestoreEditorFont(); });
 }
 
 bool TfrmMain::ManagerShownSetting()

@@ -167,10 +167,10 @@ void TfrmMain::MemoSaveAsExecute()
 void TfrmMain::MemoDeleteExecute()
 {
     DeleteMemo(m_manager->Store(), m_manager->SelectedRowName());
-    m_manager->RefreshList();
     m_manager->SetDocumentModified(true);
     if (MemoWithFileSaveChecked())
         RunCommand("FileSave1");
+    m_manager->RefreshList();
 }
 
 void TfrmMain::MemoRenameExecute()

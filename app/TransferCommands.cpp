@@ -6,6 +6,7 @@
 #include "Cp932Codec.h"
 #include "FileDialog.h"
 #include "FileIO.h"
+#include "InputFile.h"
 #include "Manager.h"
 #include "Memo.h"
 #include "MemoDocument.h"
@@ -91,5 +92,7 @@ void TfrmMain::ImportTextFile(const QString& path)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     TfrmMemo* memo = NewMemoWindow(QStringLiteral("無題 - %1 (%2)").arg(NextUntitledNumber()).arg(fullPath), false);
-    memo->SetText(EditorText(ReadWholeFile(fullPath.toStdString())));
+    // Regular files only: a pipe would stop the program until written, a
+    // device would be read without end.
+    memo->SetText(EditorText(TInputFile(fullPath.toStdString(), TInputFile::Kinds::RegularOnly).ReadAll()));
 }

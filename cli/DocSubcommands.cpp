@@ -18,7 +18,7 @@ namespace {
 
 void Load(TQuorvexDataAccessSystem& store, const std::string& fileName)
 {
-    store.LoadFromFile(fileName, DocumentKey);
+    LoadMemoDocument(store, fileName);
 }
 
 // The document, or a new one with the memo layout when the file is missing.

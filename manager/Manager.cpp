@@ -216,16 +216,19 @@ void TfrmManager::FormCreate()
     m_documentModified = false;
     m_closingDocument = false;
     m_pendingSiteResize = false;
-    RestoreDocking();
-    RestoreLayout();
+    // Each step on its own: a failing one shows its message and start-up
+    // goes on, its part keeping the design values.
+    TDialogs& dialogs = m_host.Dialogs();
+    if (!RunGuarded(dialogs, [this] { RestoreDocking(); }))
+        FloatAtDesign();
+    RunGuarded(dialogs, [this] { RestoreLayout(); });
     m_listModel->Refresh();
-    ReopenLastDocument();
+    RunGuarded(dialogs, [this] { ReopenLastDocument(); });
 }
 
 void TfrmManager::RestoreDocking()
 {
     const int tag = m_settings.ReadInteger(ManagerSection, QStringLiteral("DockStatus"));
-    auto* window = qobject_cast<QMainWindow*>(parentWidget());
     TResizeDockSite* site = nullptr;
     for (TResizeDockSite* s : m_host.DockSites()) {
         s->Watch(this);
@@ -238,7 +241,14 @@ void TfrmManager::RestoreDocking()
         m_pendingSiteWidth = m_settings.ReadInteger(ManagerSection, QStringLiteral("SiteWidth"));
         m_pendingSiteHeight = m_settings.ReadInteger(ManagerSection, QStringLiteral("SiteHeight"));
         m_pendingSiteResize = true;
-    } else if (window) {
+    } else {
+        FloatAtDesign();
+    }
+}
+
+void TfrmManager::FloatAtDesign()
+{
+    if (auto* window = qobject_cast<QMainWindow*>(parentWidget())) {
         window->addDockWidget(Qt::LeftDockWidgetArea, this);
         setFloating(true);
     }
@@ -274,11 +284,10 @@ void TfrmManager::ReopenLastDocument()
     const QString fileName = m_settings.ReadString(ManagerSection, QStringLiteral("FileName"));
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
         return;
-    RunGuarded(m_host.Dialogs(), [&] {
-        m_store->LoadFromFile(fileName.toStdString(), DocumentKey);
-        m_host.SetDocumentFileName(fileName);
-        RefreshList();
-    });
+    // A document that cannot be opened leaves the untitled empty one.
+    LoadMemoDocument(*m_store, fileName.toStdString(), TInputFile::Kinds::RegularOnly);
+    m_host.SetDocumentFileName(fileName);
+    RefreshList();
 }
 
 void TfrmManager::FormDestroy()
@@ -407,7 +416,9 @@ bool TfrmManager::CloseDocument()
         ClearMemos(*m_store);
         m_documentModified = false;
     }
-    RefreshList();
+    // The document is closed whatever the views do: the caller still learns
+    // it and forgets the document's name.
+    RunGuarded(m_host.Dialogs(), [this] { RefreshList(); });
     return result;
 }
 
@@ -419,10 +430,15 @@ void TfrmManager::RefreshList()
 
 void TfrmManager::RunSearch()
 {
-    std::vector<std::string> keywords;
-    for (const QString& keyword : WordBox1->GetKeywords())
-        keywords.push_back(Utf8ToCp932(keyword.toStdString()));
     ListBox1->clear();
+    std::vector<std::string> keywords;
+    for (const QString& keyword : WordBox1->GetKeywords()) {
+        try {
+            keywords.push_back(Utf8ToCp932(keyword.toStdString()));
+        } catch (const EUnmappableCharacter&) {
+            return;  // no memo can carry a keyword the document cannot hold
+        }
+    }
     if (keywords.empty())
         return;
     // Each result keeps its table row, so that the commands find the memo

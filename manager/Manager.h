@@ -79,6 +79,8 @@ private:
     QWidget* BuildListPage();
     void FormCreate();
     void RestoreDocking();
+    // The design's place: floating, undocked.
+    void FloatAtDesign();
     void RestoreLayout();
     void ReopenLastDocument();
     void FormDestroy();

@@ -127,12 +127,19 @@ int TMemoListModel::columnCount(const QModelIndex& parent) const
 
 QVariant TMemoListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    QString text = QString::fromUtf8(Cp932ToUtf8(CellText(TableRow(index.row()), index.column())));
-    if (role == Qt::DisplayRole && index.column() == ColText)
-        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));  // one line per memo
-    return text;
+    // The toolkit calls this while painting: nothing may escape. Documents
+    // are checked for the memo layout when opened, so a cell that cannot be
+    // read is not expected; it shows empty.
+    try {
+        QString text = QString::fromUtf8(Cp932ToUtf8(CellText(TableRow(index.row()), index.column())));
+        if (role == Qt::DisplayRole && index.column() == ColText)
+            text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));  // one line per memo
+        return text;
+    } catch (...) {
+        return {};
+    }
 }
 
 QVariant TMemoListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -161,6 +168,11 @@ bool TMemoListModel::setData(const QModelIndex& index, const QVariant& value, in
 
 void TMemoListModel::sort(int column, Qt::SortOrder)
 {
-    if (column >= 0 && column < ColumnCount)
+    if (column < 0 || column >= ColumnCount)
+        return;
+    // Called by the toolkit: a sort that fails keeps the order it had.
+    try {
         Sort(column);
+    } catch (...) {
+    }
 }

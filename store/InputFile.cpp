@@ -6,13 +6,17 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-TInputFile::TInputFile(const std::string& fileName) : fileName_(fileName), fd_(::open(fileName.c_str(), O_RDONLY))
+TInputFile::TInputFile(const std::string& fileName, Kinds kinds)
+    : fileName_(fileName), fd_(::open(fileName.c_str(), O_RDONLY | (kinds == Kinds::RegularOnly ? O_NONBLOCK : 0)))
 {
+    // The kind is taken from the open file, so it cannot change in between.
     struct stat info;
     if (!fd_.Valid() || ::fstat(fd_.Get(), &info) != 0 || S_ISDIR(info.st_mode))
         throw EFOpenError(fileName);
     regular_ = S_ISREG(info.st_mode);
     identity_ = TFileIdentity(info);
+    if (kinds == Kinds::RegularOnly && !regular_)
+        throw Exception("ファイル " + fileName + " は通常のファイルではないため読み込めません (パイプやデバイスなど)");
     size_ = regular_ ? static_cast<std::size_t>(info.st_size) : 0;
 }
 

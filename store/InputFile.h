@@ -9,8 +9,15 @@
 
 class TInputFile {
 public:
-    // Raises EFOpenError when the file cannot be opened or is a folder.
-    explicit TInputFile(const std::string& fileName);
+    enum class Kinds {
+        Any,          // pipes and devices too, read to their end
+        RegularOnly,  // anything else is refused before a byte is read
+    };
+
+    // Raises EFOpenError when the file cannot be opened or is a folder, and
+    // Exception when kinds is RegularOnly and it is not a regular file. The
+    // open of RegularOnly never waits (for a pipe's writer, say).
+    explicit TInputFile(const std::string& fileName, Kinds kinds = Kinds::Any);
 
     // Whether the file is a regular file, whose size is known before reading.
     bool Regular() const { return regular_; }

@@ -138,6 +138,14 @@ void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& f
         throw ENotMemoDocument(fileName, missing);
 }
 
+void LoadMemoDocument(TQuorvexDataAccessSystem& store, const std::string& fileName, TInputFile::Kinds kinds)
+{
+    TQuorvexDataAccessSystem loaded;
+    loaded.LoadFromFile(fileName, DocumentKey, kinds);
+    CheckMemoLayout(loaded, fileName);
+    store.Swap(loaded);
+}
+
 void ClearMemos(TQuorvexDataAccessSystem& store) { store.ClearRows(Table); }
 
 int MemoCount(const TQuorvexDataAccessSystem& store) { return store.RowCount(Table); }

@@ -41,6 +41,11 @@ void CreateMemoLayout(TQuorvexDataAccessSystem& store);
 std::string MissingMemoLayout(const TQuorvexDataAccessSystem& store);
 // Raises ENotMemoDocument naming fileName when MissingMemoLayout finds a gap.
 void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& fileName);
+// Opens a document: loads fileName into a fresh store and takes it only
+// when it has the memo layout. Any failure (unreadable, damaged, not a
+// memo document, not of the kinds allowed) raises and leaves store as it was.
+void LoadMemoDocument(TQuorvexDataAccessSystem& store, const std::string& fileName,
+                      TInputFile::Kinds kinds = TInputFile::Kinds::Any);
 // Empties the document; the layout stays.
 void ClearMemos(TQuorvexDataAccessSystem& store);
 

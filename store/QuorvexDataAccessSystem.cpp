@@ -224,9 +224,9 @@ void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, Scrambl
     LoadPlain(std::move(file), plain, FileName);
 }
 
-void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, ScrambleKey Key)
+void TQuorvexDataAccessSystem::LoadFromFile(const std::string& FileName, ScrambleKey Key, TInputFile::Kinds Kinds)
 {
-    TInputFile input(FileName);
+    TInputFile input(FileName, Kinds);
     if (!input.Regular()) {
         LoadFromBytes(input.ReadAll(), Key, FileName);  // a pipe or device: size unknown
     } else {

@@ -7,6 +7,7 @@
 
 #include "CellValue.h"
 #include "FileIdentity.h"
+#include "InputFile.h"
 #include "Scrambler.h"
 #include "Table.h"
 
@@ -80,8 +81,9 @@ public:
     // without copying; valid until the store next changes.
     const CellValue& CellAt(int table, int col, int row) const;
 
-    // The document file: the whole store, scrambled with Key.
-    void LoadFromFile(const std::string& FileName, ScrambleKey Key);
+    // The document file: the whole store, scrambled with Key. Kinds says
+    // whether a pipe or device may be read as well.
+    void LoadFromFile(const std::string& FileName, ScrambleKey Key, TInputFile::Kinds Kinds = TInputFile::Kinds::Any);
     void SaveToFile(const std::string& FileName, ScrambleKey Key) const;
     // The file as the last LoadFromFile read it or SaveToFile wrote it;
     // none before either succeeded.

@@ -5,6 +5,7 @@
 #include "QuorvexDataAccessSystem.h"
 #include "TextForms.h"
 
+#include <QAbstractEventDispatcher>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -71,6 +72,14 @@ void AppTest::WriteIni(const QString& section, const QString& key, int value)
     });
 }
 
+void AppTest::WriteIni(const QString& section, const QString& key, const QString& value)
+{
+    WithIni([&](TIniSaveProps& ini) {
+        ini.WriteString(section, key, value);
+        return 0;
+    });
+}
+
 void AppTest::AddMemo(const QString& title, const QStringList& keywords, const QString& text)
 {
     MemoRecord memo;
@@ -97,4 +106,9 @@ TfrmMemo* AppTest::NewMemo()
 void AppTest::Idle()
 {
     QCoreApplication::processEvents();
+}
+
+void AppTest::IdlePass()
+{
+    emit QAbstractEventDispatcher::instance()->aboutToBlock();
 }

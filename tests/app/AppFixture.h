@@ -33,12 +33,15 @@ protected:
     QString IniString(const QString& section, const QString& key);
     bool IniHas(const QString& section, const QString& key);
     void WriteIni(const QString& section, const QString& key, int value);
+    void WriteIni(const QString& section, const QString& key, const QString& value);
 
     // Puts a memo straight into the document.
     void AddMemo(const QString& title, const QStringList& keywords = {}, const QString& text = {});
     int MemoRows();
     TfrmMemo* NewMemo();
     static void Idle();
+    // One pass of idle work, as when the event loop is about to wait.
+    static void IdlePass();
 
     QTemporaryDir m_dir;
     TScriptedDialogs m_dialogs;

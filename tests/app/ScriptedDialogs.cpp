@@ -165,4 +165,6 @@ bool TScriptedDialogs::PrinterSetup(QPrinter&)
 void TScriptedDialogs::ShowError(const QString& message)
 {
     m_errors << message;
+    if (m_whileErrorShown)
+        m_whileErrorShown();
 }

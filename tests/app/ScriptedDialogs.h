@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 class TScriptedDialogs : public TDialogs {
@@ -24,6 +25,8 @@ public:
     // Fails the test when an expected question has not been asked yet.
     void VerifyDone();
     QStringList TakeErrors();
+    // Runs while each error message is shown, as the box's own event loop would.
+    void WhileErrorShown(std::function<void()> work) { m_whileErrorShown = std::move(work); }
     const TFileDialogRequest& LastFileRequest() const { return m_lastFileRequest; }
     TMsgButtons LastButtons() const { return m_lastButtons; }
     TMsgIcon LastIcon() const { return m_lastIcon; }
@@ -54,6 +57,7 @@ private:
 
     std::deque<TStep> m_steps;
     QStringList m_errors;
+    std::function<void()> m_whileErrorShown;
     TFileDialogRequest m_lastFileRequest;
     TMsgButtons m_lastButtons;
     TMsgIcon m_lastIcon = TMsgIcon::None;

@@ -243,6 +243,21 @@ TEST_F(DocCommandTest, RunningOutOfMemorySaysSo)
 }
 #endif
 
+TEST_F(DocCommandTest, EverySubcommandRefusesAStoreWithoutTheMemoLayout)
+{
+    TQuorvexDataAccessSystem other;
+    other.AddTable("Notes");
+    other.SaveToFile(document, DocumentKey);
+    const std::string before = FileBytes(document);
+    const std::string message =
+        "vellora-doc: ファイル " + document + " はメモの文書ではありません (表 \"Memos\" がありません)\n";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"list", document}, {"show", document, "m"}, {"search", document, "k"}, {"csv", document},
+             {"check", document}, {"add", document, "m"}})
+        EXPECT_EQ(Run(args, "x"), (Result{1, "", message})) << args[0];
+    EXPECT_EQ(FileBytes(document), before);
+}
+
 TEST_F(DocCommandTest, UsageErrorsGiveStatusTwo)
 {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -277,4 +279,28 @@ TEST(MemoLayoutCheck, NamesTheFirstGapAndAcceptsTheLayout)
     memo.AddCol("Memos", "Extra", ctInteger);  // more columns are kept and allowed
     EXPECT_EQ(MissingMemoLayout(memo), "");
     EXPECT_NO_THROW(CheckMemoLayout(memo, "x.vlr"));
+}
+
+// A store without the layout is refused and the store opened into stays as
+// it was; a memo document replaces it. (The window tests try each kind of
+// layout-less file.)
+TEST(MemoLayoutCheck, OpeningTakesOnlyAStoreWithTheLayout)
+{
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("vellora-layout-" + std::to_string(::getpid()) + ".vlr")).string();
+    TQuorvexDataAccessSystem open;
+    CreateMemoLayout(open);
+    AddMemoRow(open, "kept");
+    TQuorvexDataAccessSystem other;
+    other.AddTable("Notes");
+    other.SaveToFile(path, DocumentKey);
+    EXPECT_THROW(LoadMemoDocument(open, path), ENotMemoDocument);
+    EXPECT_EQ(MemoCount(open), 1);
+
+    TQuorvexDataAccessSystem memo;
+    CreateMemoLayout(memo);
+    memo.SaveToFile(path, DocumentKey);
+    LoadMemoDocument(open, path);
+    EXPECT_EQ(MemoCount(open), 0);
+    std::filesystem::remove(path);
 }
