@@ -6,9 +6,33 @@
 
 namespace {
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The Japanese fonts of the design, which Linux lacks and fontconfig does
+// not alias, are printed in the IPA fonts of the same kind.
+void AddJapaneseFontSubstitutes()
+{
+    const QStringList proportionalGothic = {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    const QStringList gothic = {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")};
+    const QStringList proportionalMincho = {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")};
+    const QStringList mincho = {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")};
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), proportionalMincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PMincho"), proportionalMincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Mincho"), mincho + gothic);
+}
 }  // namespace
 
-TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer) { ApplyFont(); }
+TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer)
+{
+    static const bool substituted = (AddJapaneseFontSubstitutes(), true);
+    (void)substituted;
+    ApplyFont();
+}
 
 TPrinterCanvas::~TPrinterCanvas()
 {
@@ -19,7 +43,7 @@ TPrinterCanvas::~TPrinterCanvas()
 
 QFont TPrinterCanvas::ToQFont(const TPrintFont& font)
 {
-    QFont result(QString::fromStdString(font.Name));
+    QFont result(QString::fromUtf8(font.Name.data(), static_cast<qsizetype>(font.Name.size())));
     result.setPointSize(font.Points);
     result.setBold(font.Bold);
     result.setItalic(font.Italic);
