@@ -5,8 +5,6 @@
 #include <QPrinter>
 
 namespace {
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // The Japanese fonts of the design, which Linux lacks and fontconfig does
 // not alias, are printed in the IPA fonts of the same kind.
 void AddJapaneseFontSubstitutes()
@@ -67,6 +65,9 @@ void TPrinterCanvas::BeginDoc()
     if (!painter_.begin(&printer_))
         throw Exception("印刷を開始できません。プリンタの設定を確かめてください。");
     page_ = 1;
+    // The printer works the page out anew at every query; it holds for the job.
+    pageWidth_ = printer_.width();
+    pageHeight_ = printer_.height();
     ApplyFont();
 }
 
@@ -86,9 +87,9 @@ void TPrinterCanvas::NewPage()
     ++page_;
 }
 
-int TPrinterCanvas::PageWidth() const { return printer_.width(); }
+int TPrinterCanvas::PageWidth() const { return painter_.isActive() ? pageWidth_ : printer_.width(); }
 
-int TPrinterCanvas::PageHeight() const { return printer_.height(); }
+int TPrinterCanvas::PageHeight() const { return painter_.isActive() ? pageHeight_ : printer_.height(); }
 
 void TPrinterCanvas::SetFont(const TPrintFont& font)
 {
@@ -102,6 +103,7 @@ void TPrinterCanvas::ApplyFont()
 {
     const QFont font = ToQFont(font_);
     metrics_.emplace(font, &printer_);
+    shaped_.Reset(font, &printer_);
     if (!painter_.isActive())
         return;
     painter_.setFont(font);
@@ -114,10 +116,10 @@ void TPrinterCanvas::TextOut(int x, int y, std::string_view text)
     if (text.empty())
         return;
     // The position is the top-left corner of the text, as a row is placed.
-    painter_.drawText(x, y + metrics_->ascent(), ToQString(text));
+    shaped_.Layout(text).draw(&painter_, QPointF(x, y));
 }
 
-int TPrinterCanvas::TextWidth(std::string_view text) { return metrics_->horizontalAdvance(ToQString(text)); }
+int TPrinterCanvas::TextWidth(std::string_view text) { return shaped_.Width(text); }
 
 // The height of a row of the font, whatever its characters.
 int TPrinterCanvas::TextHeight(std::string_view) { return metrics_->height(); }

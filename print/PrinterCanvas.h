@@ -4,6 +4,7 @@
 // printable area.
 
 #include "PrintCanvas.h"
+#include "ShapedTexts.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -46,6 +47,9 @@ private:
     QPainter painter_;
     TPrintFont font_;
     std::optional<QFontMetrics> metrics_;  // of font_ on the printer
+    TShapedTexts shaped_;                  // in font_ on the printer
     int page_ = 0;
+    int pageWidth_ = 0;
+    int pageHeight_ = 0;
     bool aborted_ = false;
 };
