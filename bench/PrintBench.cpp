@@ -31,8 +31,9 @@ const TQuorvexDataAccessSystem& Document(int memoCount)
     static std::map<int, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
     auto& store = stores[memoCount];
     if (!store) {
+        // From its file, which vellora-doc pdf can print too.
         store = std::make_unique<TQuorvexDataAccessSystem>();
-        FillBenchDocument(*store, memoCount);
+        store->LoadFromFile(BenchDocumentFile(memoCount), DocumentKey);
     }
     return *store;
 }
