@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 
+#include <QFile>
 #include <QPrinter>
 
 namespace {
@@ -53,10 +54,14 @@ QFont TPrinterCanvas::ToQFont(const TPrintFont& font)
 void TPrinterCanvas::Abort()
 {
     aborted_ = true;
-    if (painter_.isActive()) {
-        printer_.abort();
-        painter_.end();
-    }
+    if (!painter_.isActive())
+        return;
+    const bool dropped = printer_.abort();
+    painter_.end();
+    // The PDF writer cannot drop its pages and ends the file whole: a
+    // cancelled job must not leave what looks like a finished print.
+    if (!dropped && !printer_.outputFileName().isEmpty())
+        QFile::remove(printer_.outputFileName());
 }
 
 void TPrinterCanvas::BeginDoc()

@@ -19,7 +19,8 @@ public:
     explicit TPrinterCanvas(QPrinter& printer);
     ~TPrinterCanvas() override;
 
-    // Cancels the job: the printer drops the pages drawn so far.
+    // Cancels the job: the printer drops the pages drawn so far, a PDF
+    // file is removed.
     void Abort();
 
     void BeginDoc() override;

@@ -2,6 +2,7 @@
 #include "PdfOutput.h"
 #include "PrinterCanvas.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -46,6 +47,7 @@ TEST(PrinterCanvas, RefusedStartAndAbortedJob)
     canvas.TextOut(0, 0, "途中");
     canvas.Abort();
     EXPECT_TRUE(canvas.Aborted());
+    EXPECT_FALSE(QFile::exists(folder.filePath("b.pdf")));
     EXPECT_THROW(canvas.TextOut(0, 0, "後"), Exception);
     EXPECT_THROW(canvas.EndDoc(), Exception);
 }
