@@ -28,7 +28,10 @@ void AddJapaneseFontSubstitutes()
 
 TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer)
 {
-    static const bool substituted = (AddJapaneseFontSubstitutes(), true);
+    static const bool substituted = [] {
+        AddJapaneseFontSubstitutes();
+        return true;
+    }();
     (void)substituted;
     ApplyFont();
 }
