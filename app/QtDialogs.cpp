@@ -1,7 +1,8 @@
 #include "QtDialogs.h"
 
+#include "FontColorDialog.h"
+
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -106,13 +107,14 @@ QString TQtDialogs::SaveFile(const TFileDialogRequest& request)
     return dialog.selectedFiles().first();
 }
 
-bool TQtDialogs::ChooseFont(QFont& font)
+bool TQtDialogs::ChooseFont(QFont& font, QColor& color)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, m_parent);
-    if (ok)
-        font = chosen;
-    return ok;
+    TFontColorDialog dialog(font, color, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.SelectedFont();
+    color = dialog.SelectedColor();
+    return true;
 }
 
 bool TQtDialogs::PrinterSetup(QPrinter& printer)
