@@ -25,6 +25,7 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidg
     // The chooser is embedded as a plain widget; this dialog has the buttons.
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_fonts->setSizeGripEnabled(false);
 
     for (const TFontColor& entry : FontColors())
         m_colors->addItem(Swatch(entry.rgb), QString::fromUtf8(entry.localName), QColor::fromRgb(entry.rgb));

@@ -2,11 +2,13 @@
 
 #include "FontColorDialog.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 QMessageBox::Icon ToQt(TMsgIcon icon)
@@ -120,6 +122,12 @@ bool TQtDialogs::ChooseFont(QFont& font, QColor& color)
 bool TQtDialogs::PrinterSetup(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, m_parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It sets the printer up; the print dialog's OK prints.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -16,6 +16,7 @@ TQxUpDownEdit::TQxUpDownEdit(QWidget* parent)
     setLineWidth(1);
     setAutoFillBackground(true);
     m_color = palette().color(QPalette::Base);
+    setFocusPolicy(m_edit->focusPolicy());
     setFocusProxy(m_edit);
     connect(m_edit, &QLineEdit::textChanged, this, &TQxUpDownEdit::EditChanged);
 

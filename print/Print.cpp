@@ -99,7 +99,11 @@ TfrmPrint::TfrmPrint(TPrintHost& host, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));
-    setFont(QFont(QStringLiteral("MS UI Gothic"), 9));
+    // The design font, or on systems without it the IPA font of its kind.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")});
+    font.setPointSize(9);
+    setFont(font);
     setFixedSize(538, 223);
     CreateSubjectGroup();
     CreateFontGroup();
@@ -116,8 +120,8 @@ void TfrmPrint::CreateSubjectGroup()
     rbFile = Make<QRadioButton>(GroupBox1, "rbFile", QStringLiteral("ファイルの情報を印刷(&F)"), {8, 20, 185, 17});
     rbFile->setChecked(true);
     chkIncludeTextPrev = Make<QCheckBox>(GroupBox1, "chkIncludeTextPrev",
-                                         QStringLiteral("テキストのプレビューを含める(&T)"), {24, 42, 172, 17});
-    lblMaxLength = Make<QLabel>(GroupBox1, "lblMaxLength", QStringLiteral("最大文字数(&L):"), {40, 66, 86, 14});
+                                         QStringLiteral("テキストのプレビューを含める(&T)"), {16, 42, 183, 17});
+    lblMaxLength = Make<QLabel>(GroupBox1, "lblMaxLength", QStringLiteral("最大文字数(&L):"), {32, 66, 94, 14});
     lblMaxLength->setEnabled(false);
     ueMaxLength = new TQxUpDownEdit(GroupBox1);
     ueMaxLength->setObjectName(QStringLiteral("ueMaxLength"));
@@ -137,7 +141,7 @@ void TfrmPrint::CreateSubjectGroup()
     rbMemo = Make<QRadioButton>(GroupBox1, "rbMemo", QStringLiteral("メモを印刷(&M)"), {8, 100, 185, 17});
     rbMemo->setEnabled(false);
     chkIncludeMemoInfo = Make<QCheckBox>(GroupBox1, "chkIncludeMemoInfo", QStringLiteral("メモの情報も含める(&I)"),
-                                         {24, 122, 172, 17});
+                                         {16, 122, 183, 17});
     chkIncludeMemoInfo->setEnabled(false);
 }
 
