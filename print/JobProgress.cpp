@@ -47,6 +47,7 @@ void TJobProgress::Show(int memoCount)
     m_window->setAutoReset(false);
     m_window->setAutoClose(false);
     m_window->setMinimumDuration(0);
+    m_window->setMinimumWidth(320);
     m_window->setRange(0, m_memoSubject ? 0 : memoCount);
     m_window->show();
 }
