@@ -4,6 +4,9 @@
 #include "DocSubcommands.h"
 #include "Exceptions.h"
 #include "UsageError.h"
+#ifdef VELLORA_DOC_PDF
+#include "PdfCommand.h"
+#endif
 
 #include <exception>
 
@@ -37,6 +40,12 @@ const std::vector<Subcommand>& Subcommands()
          "標準入力の本文でメモを追加するか、同じタイトルのメモを置き換えます (更新日は今日; FILE がなければ作成します)",
          2, 2, {}, {"--keyword"}, AddCommand},
         {"check", "check FILE", "文書を読み込み、表ごとに行数と列数を表示します", 1, 1, {}, {}, CheckCommand},
+#ifdef VELLORA_DOC_PDF
+        {"pdf", "pdf FILE OUT [--preview N] [--memo TITLE [--info]] [--font FAMILY[:POINTS]]",
+         "メモの一覧 (--preview では本文の先頭 N 文字も) または --memo のメモ (--info ではその情報も) を"
+         "印刷と同じ体裁で PDF ファイルに書き出します (A4 縦; 既定のフォントは ＭＳ Ｐゴシック 9 pt)",
+         2, 2, {"--info"}, {"--preview", "--memo", "--font"}, PdfCommand},
+#endif
     };
     return table;
 }

@@ -38,25 +38,25 @@ void TPrintJob::PrintWrapped(std::string_view text, int indent, const TPrintFont
 {
     canvas_.SetFont(font);
     const int step = LineStep(canvas_.TextHeight("X"));
+    TRowFitter fitter(canvas_, canvas_.PageWidth() - indent);
     // Lines end at CR LF, CR or LF; a final line break starts no line.
     std::size_t pos = 0;
     while (pos < text.size() && !canvas_.Aborted()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
-        PrintLine(text.substr(pos, end - pos), indent, step);
+        PrintLine(text.substr(pos, end - pos), fitter, indent, step);
         pos = end;
         if (pos < text.size())
             pos += text.compare(pos, 2, "\r\n") == 0 ? 2 : 1;
     }
 }
 
-void TPrintJob::PrintLine(std::string_view line, int indent, int step)
+void TPrintJob::PrintLine(std::string_view line, TRowFitter& fitter, int indent, int step)
 {
     if (line.empty()) {
         canvas_.TextOut(indent, currentY_, line);
         EndRow(step);
         return;
     }
-    TRowFitter fitter(canvas_, canvas_.PageWidth() - indent);
     while (!line.empty() && !canvas_.Aborted()) {
         const std::size_t length = fitter.FitRow(line);
         canvas_.TextOut(indent, currentY_, line.substr(0, length));

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class TRowFitter;
+
 class TPrintJob {
 public:
     // caption (UTF-8) heads every page, followed by " - " and the page
@@ -31,7 +33,7 @@ public:
     static int LineStep(int height);
 
 private:
-    void PrintLine(std::string_view line, int indent, int step);
+    void PrintLine(std::string_view line, TRowFitter& fitter, int indent, int step);
     void EndRow(int step);
 
     TPrintCanvas& canvas_;

@@ -38,19 +38,27 @@ std::string CutPreview(const std::string& text, int maxLength)
     return text;
 }
 
-// Starts the job, runs print with its first header drawn, and ends the
-// job unless it was aborted. An exception leaves the job as it is.
-template <typename Print>
-void RunJob(TPrintCanvas& canvas, const std::string& caption, const TPrintProgress& progress, int memoCount,
-            int& memo, Print print)
-{
-    canvas.BeginDoc();
-    TPrintJob job(canvas, caption, [&] {
+// Where a job is, for its progress report.
+struct JobPosition {
+    const TPrintProgress& progress;
+    int memoCount;
+    int memo = 0;
+
+    void Report(const TPrintCanvas& canvas) const
+    {
         if (progress)
             progress(memo, memoCount, canvas.PageNumber());
-    });
-    if (progress)
-        progress(memo, memoCount, canvas.PageNumber());
+    }
+};
+
+// Starts the job, runs print with the first header drawn, and ends the
+// job unless it was aborted. An exception leaves the job as it is.
+template <typename Print>
+void RunJob(TPrintCanvas& canvas, const std::string& caption, JobPosition& position, Print print)
+{
+    canvas.BeginDoc();
+    TPrintJob job(canvas, caption, [&] { position.Report(canvas); });
+    position.Report(canvas);
     job.PrintPageHeader();
     print(job);
     if (!canvas.Aborted())
@@ -78,29 +86,56 @@ private:
     const TQuorvexDataAccessSystem& store_;
     int table_, title_, keywords_, text_, update_;
 };
+
+// One memo of the catalogue: its title, keywords, date, the text preview
+// when asked for, and a blank row.
+void PrintCatalogueEntry(TPrintJob& job, const CatalogueColumns& memos, int row, const TPrintOptions& options,
+                         const TPrintFont& preview)
+{
+    const TPrintFont& general = options.GeneralFont;
+    const int unit = general.PixelHeight();
+    job.PrintWrapped(memos.Title(row), 0, general);
+    job.PrintWrapped("キーワード : " + memos.Keywords(row), 4 * unit, general);
+    job.PrintWrapped("更新日 : " + memos.Update(row), 4 * unit, general);
+    if (options.IncludeTextPreview) {
+        job.PrintWrapped("テキスト :", 4 * unit, general);
+        job.PrintWrapped(CutPreview(memos.Text(row), options.MaxLength), 8 * unit, preview);
+    }
+    job.PrintWrapped(" ", 0, general);
+}
+
+// The memo window's text, after its keywords and date when asked for.
+void PrintMemoEntry(TPrintJob& job, const TQuorvexDataAccessSystem& store, const TPrintMemo& memo,
+                    const TPrintOptions& options)
+{
+    const TPrintFont& general = options.GeneralFont;
+    const int unit = general.PixelHeight();
+    const std::string text = Cp932ToUtf8(memo.Text);
+    if (!options.IncludeMemoInfo) {
+        job.PrintWrapped(text, 0, general);
+        return;
+    }
+    job.PrintWrapped("キーワード : " + Cp932ToUtf8(EncodeKeywordText(memo.Keywords)), 4 * unit, general);
+    if (memo.Stored)
+        job.PrintWrapped(
+            "更新日 : " + Cp932ToUtf8(store.GetValueAsString(MemoLayout::Table, MemoLayout::Update, memo.Title)),
+            4 * unit, general);
+    job.PrintWrapped("テキスト :", 4 * unit, general);
+    job.PrintWrapped(text, 8 * unit, general);
+}
+
 }  // namespace
 
 void PrintCatalogue(TPrintCanvas& canvas, const TPrintOptions& options, const TQuorvexDataAccessSystem& store,
                     const std::string& documentFileName, const TPrintProgress& progress)
 {
     const CatalogueColumns memos(store);
-    const int count = memos.Count();
-    int memo = 0;
-    RunJob(canvas, documentFileName, progress, count, memo, [&](TPrintJob& job) {
-        const TPrintFont& general = options.GeneralFont;
-        const TPrintFont preview = PreviewFont(options);
-        const int unit = general.PixelHeight();
-        for (; memo < count && !canvas.Aborted(); ++memo) {
-            if (progress)
-                progress(memo, count, canvas.PageNumber());
-            job.PrintWrapped(memos.Title(memo), 0, general);
-            job.PrintWrapped("キーワード : " + memos.Keywords(memo), 4 * unit, general);
-            job.PrintWrapped("更新日 : " + memos.Update(memo), 4 * unit, general);
-            if (options.IncludeTextPreview) {
-                job.PrintWrapped("テキスト :", 4 * unit, general);
-                job.PrintWrapped(CutPreview(memos.Text(memo), options.MaxLength), 8 * unit, preview);
-            }
-            job.PrintWrapped(" ", 0, general);
+    const TPrintFont preview = PreviewFont(options);
+    JobPosition position{progress, memos.Count()};
+    RunJob(canvas, documentFileName, position, [&](TPrintJob& job) {
+        for (; position.memo < position.memoCount && !canvas.Aborted(); ++position.memo) {
+            position.Report(canvas);
+            PrintCatalogueEntry(job, memos, position.memo, options, preview);
         }
     });
 }
@@ -108,21 +143,6 @@ void PrintCatalogue(TPrintCanvas& canvas, const TPrintOptions& options, const TQ
 void PrintMemo(TPrintCanvas& canvas, const TPrintOptions& options, const TQuorvexDataAccessSystem& store,
                const TPrintMemo& memo, const TPrintProgress& progress)
 {
-    int index = 0;
-    RunJob(canvas, memo.Caption, progress, 1, index, [&](TPrintJob& job) {
-        const TPrintFont& general = options.GeneralFont;
-        const int unit = general.PixelHeight();
-        const std::string text = Cp932ToUtf8(memo.Text);
-        if (!options.IncludeMemoInfo) {
-            job.PrintWrapped(text, 0, general);
-            return;
-        }
-        job.PrintWrapped("キーワード : " + Cp932ToUtf8(EncodeKeywordText(memo.Keywords)), 4 * unit, general);
-        if (memo.Stored)
-            job.PrintWrapped(
-                "更新日 : " + Cp932ToUtf8(store.GetValueAsString(MemoLayout::Table, MemoLayout::Update, memo.Title)),
-                4 * unit, general);
-        job.PrintWrapped("テキスト :", 4 * unit, general);
-        job.PrintWrapped(text, 8 * unit, general);
-    });
+    JobPosition position{progress, 1};
+    RunJob(canvas, memo.Caption, position, [&](TPrintJob& job) { PrintMemoEntry(job, store, memo, options); });
 }

@@ -2,13 +2,39 @@
 
 #include "Exceptions.h"
 
+#include <QFile>
 #include <QPrinter>
 
 namespace {
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+// The Japanese fonts of the design, which Linux lacks and fontconfig does
+// not alias, are printed in the IPA fonts of the same kind.
+void AddJapaneseFontSubstitutes()
+{
+    const QStringList proportionalGothic = {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
+    const QStringList gothic = {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")};
+    const QStringList proportionalMincho = {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")};
+    const QStringList mincho = {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")};
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), proportionalGothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), proportionalMincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PMincho"), proportionalMincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho + gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Mincho"), mincho + gothic);
+}
 }  // namespace
 
-TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer) { ApplyFont(); }
+TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer)
+{
+    static const bool substituted = [] {
+        AddJapaneseFontSubstitutes();
+        return true;
+    }();
+    (void)substituted;
+    ApplyFont();
+}
 
 TPrinterCanvas::~TPrinterCanvas()
 {
@@ -19,7 +45,7 @@ TPrinterCanvas::~TPrinterCanvas()
 
 QFont TPrinterCanvas::ToQFont(const TPrintFont& font)
 {
-    QFont result(QString::fromStdString(font.Name));
+    QFont result(QString::fromUtf8(font.Name.data(), static_cast<qsizetype>(font.Name.size())));
     result.setPointSize(font.Points);
     result.setBold(font.Bold);
     result.setItalic(font.Italic);
@@ -31,10 +57,14 @@ QFont TPrinterCanvas::ToQFont(const TPrintFont& font)
 void TPrinterCanvas::Abort()
 {
     aborted_ = true;
-    if (painter_.isActive()) {
-        printer_.abort();
-        painter_.end();
-    }
+    if (!painter_.isActive())
+        return;
+    const bool dropped = printer_.abort();
+    painter_.end();
+    // The PDF writer cannot drop its pages and ends the file whole: a
+    // cancelled job must not leave what looks like a finished print.
+    if (!dropped && !printer_.outputFileName().isEmpty())
+        QFile::remove(printer_.outputFileName());
 }
 
 void TPrinterCanvas::BeginDoc()
@@ -43,6 +73,9 @@ void TPrinterCanvas::BeginDoc()
     if (!painter_.begin(&printer_))
         throw Exception("印刷を開始できません。プリンタの設定を確かめてください。");
     page_ = 1;
+    // The printer works the page out anew at every query; it holds for the job.
+    pageWidth_ = printer_.width();
+    pageHeight_ = printer_.height();
     ApplyFont();
 }
 
@@ -62,9 +95,9 @@ void TPrinterCanvas::NewPage()
     ++page_;
 }
 
-int TPrinterCanvas::PageWidth() const { return printer_.width(); }
+int TPrinterCanvas::PageWidth() const { return painter_.isActive() ? pageWidth_ : printer_.width(); }
 
-int TPrinterCanvas::PageHeight() const { return printer_.height(); }
+int TPrinterCanvas::PageHeight() const { return painter_.isActive() ? pageHeight_ : printer_.height(); }
 
 void TPrinterCanvas::SetFont(const TPrintFont& font)
 {
@@ -78,6 +111,7 @@ void TPrinterCanvas::ApplyFont()
 {
     const QFont font = ToQFont(font_);
     metrics_.emplace(font, &printer_);
+    shaped_.Reset(font, &printer_);
     if (!painter_.isActive())
         return;
     painter_.setFont(font);
@@ -90,10 +124,10 @@ void TPrinterCanvas::TextOut(int x, int y, std::string_view text)
     if (text.empty())
         return;
     // The position is the top-left corner of the text, as a row is placed.
-    painter_.drawText(x, y + metrics_->ascent(), ToQString(text));
+    shaped_.Layout(text).draw(&painter_, QPointF(x, y));
 }
 
-int TPrinterCanvas::TextWidth(std::string_view text) { return metrics_->horizontalAdvance(ToQString(text)); }
+int TPrinterCanvas::TextWidth(std::string_view text) { return shaped_.Width(text); }
 
 // The height of a row of the font, whatever its characters.
 int TPrinterCanvas::TextHeight(std::string_view) { return metrics_->height(); }

@@ -4,6 +4,7 @@
 // printable area.
 
 #include "PrintCanvas.h"
+#include "ShapedTexts.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -18,7 +19,8 @@ public:
     explicit TPrinterCanvas(QPrinter& printer);
     ~TPrinterCanvas() override;
 
-    // Cancels the job: the printer drops the pages drawn so far.
+    // Cancels the job: the printer drops the pages drawn so far, a PDF
+    // file is removed.
     void Abort();
 
     void BeginDoc() override;
@@ -46,6 +48,9 @@ private:
     QPainter painter_;
     TPrintFont font_;
     std::optional<QFontMetrics> metrics_;  // of font_ on the printer
+    TShapedTexts shaped_;                  // in font_ on the printer
     int page_ = 0;
+    int pageWidth_ = 0;
+    int pageHeight_ = 0;
     bool aborted_ = false;
 };
