@@ -19,13 +19,14 @@ QIcon Swatch(QRgb rgb)
 }  // namespace
 
 TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidget* parent)
-    : QDialog(parent), m_fonts(new QFontDialog(font, this)), m_colors(new QComboBox(this))
+    : QDialog(parent), m_font(font), m_fonts(new QFontDialog(font, this)), m_colors(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("フォント"));
     // The chooser is embedded as a plain widget; this dialog has the buttons.
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_fonts->setSizeGripEnabled(false);
+    m_shown = m_fonts->currentFont();
 
     for (const TFontColor& entry : FontColors())
         m_colors->addItem(Swatch(entry.rgb), QString::fromUtf8(entry.localName), QColor::fromRgb(entry.rgb));
@@ -46,7 +47,8 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidg
 
 QFont TFontColorDialog::SelectedFont() const
 {
-    return m_fonts->currentFont();
+    const QFont current = m_fonts->currentFont();
+    return current == m_shown ? m_font : current;
 }
 
 QColor TFontColorDialog::SelectedColor() const

@@ -12,10 +12,14 @@ class TFontColorDialog : public QDialog {
 public:
     TFontColorDialog(const QFont& font, const QColor& color, QWidget* parent = nullptr);
 
+    // The font asked for when the choice was left as shown: a font missing
+    // on this system is not silently replaced by the one shown for it.
     QFont SelectedFont() const;
     QColor SelectedColor() const;
 
 private:
+    QFont m_font;   // the font asked for
+    QFont m_shown;  // what the chooser shows for it
     QFontDialog* m_fonts;
     QComboBox* m_colors;
 };

@@ -83,10 +83,11 @@ TEST(QtDialogs, FontDialogOffersTheSixteenColours)
         colors->setCurrentIndex(4);             // navy
         qobject_cast<QDialog*>(modal)->accept();
     });
-    QFont font(QStringLiteral("IPAGothic"), 11);
+    QFont font(QStringLiteral("No Such Font Family"), 11);
     QColor color = Qt::red;
     EXPECT_TRUE(dialogs.ChooseFont(font, color));
     EXPECT_EQ(color, QColor(0x000080));
+    EXPECT_EQ(font.family(), "No Such Font Family");  // left as shown: kept
     EXPECT_EQ(font.pointSize(), 11);
 }
 
