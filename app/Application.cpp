@@ -5,6 +5,7 @@
 #include "IniSaveProps.h"
 #include "Main.h"
 #include "Manager.h"
+#include "Print.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ TApplication::TApplication(TDialogs& dialogs, const QString& iniFileName) : m_id
     m_main->SetAboutBox(m_about.get());
     m_manager = std::make_unique<TfrmManager>(*m_main, m_main->Settings(), m_main.get());
     m_main->SetManager(m_manager.get());
+    m_print = std::make_unique<TfrmPrint>(*m_main, m_main.get());
+    m_main->SetPrintDialog(m_print.get());
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TApplication::Idle);
 }
@@ -24,6 +27,7 @@ TApplication::~TApplication()
 {
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
         disconnect(dispatcher, nullptr, this, nullptr);
+    m_print.reset();
     m_manager.reset();
     m_about.reset();
     m_main.reset();

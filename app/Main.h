@@ -8,10 +8,12 @@
 // (view commands, idle update, the maximised-child fix),
 // DocumentCommands.cpp and MemoCommands.cpp (command handlers).
 
+#include "FontColors.h"
 #include "Manager.h"
 #include "ManagerHost.h"
 #include "MemoDocument.h"
 #include "MemoHost.h"
+#include "PrintHost.h"
 
 #include <QColor>
 #include <QDialog>
@@ -33,12 +35,9 @@ class TToolBand;
 class TfrmMemo;
 
 // The editor font: the toolkit's font plus the colour it is drawn in.
-struct TEditorFont {
-    QFont font;
-    QColor color = Qt::black;
-};
+using TEditorFont = TColoredFont;
 
-class TfrmMain : public QMainWindow, public TManagerHost, public TMemoHost {
+class TfrmMain : public QMainWindow, public TManagerHost, public TMemoHost, public TPrintHost {
     Q_OBJECT
 public:
     // iniFileName empty: the settings file beside the executable (or the
@@ -50,6 +49,8 @@ public:
     // document and shows and hides it.
     void SetManager(TfrmManager* manager);
     void SetAboutBox(QDialog* aboutBox) { m_aboutBox = aboutBox; }
+    // Created last; the print command shows it.
+    void SetPrintDialog(QDialog* printDialog) { m_printDialog = printDialog; }
     TfrmManager* Manager() const { return m_manager; }
     // The saving at destruction: settings, placement and the main window's
     // own keys. Runs once; the destructor runs it when nobody did before.
@@ -61,7 +62,7 @@ public:
     TStatusBar* StatusBar() const { return m_statusBar; }
     TControlBar* ControlBar() const { return ControlBar1; }
     const QList<TToolBand*>& ToolBands() const;
-    const TEditorFont& EditorFont() const { return m_editorFont; }
+    const TEditorFont& EditorFont() const override { return m_editorFont; }
     int UntitledCount() const { return m_untitledCount; }
     QString ApplicationTitle() const { return m_applicationTitle; }
 
@@ -88,6 +89,10 @@ public:
     void CloseActiveMemo() override;
     QList<TResizeDockSite*> DockSites() const override { return m_dockSites; }
     bool ClosingDocument() const override;
+
+    // TPrintHost
+    const TQuorvexDataAccessSystem& PrintStore() const override;
+    TPrintMemo ActivePrintMemo() const override;
 
 signals:
     // The close was allowed: the program ends.
@@ -156,6 +161,9 @@ private:
     QString ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt);
     void ImportTextFile(const QString& path);
 
+    // PrintCommands.cpp
+    void BindPrintCommands();
+
     // MemoCommands.cpp
     void BindMemoCommands();
     void MemoNewExecute();
@@ -187,6 +195,7 @@ private:
     QMenu* m_keywordMenu = nullptr;
     QPointer<TfrmManager> m_manager;
     QPointer<QDialog> m_aboutBox;
+    QPointer<QDialog> m_printDialog;
 
     int m_fixMenuMessageId = 0;
     int m_untitledCount = 0;

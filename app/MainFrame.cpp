@@ -48,6 +48,7 @@ void TfrmMain::BuildFrame()
     BindDocumentCommands();
     BindMemoCommands();
     BindTransferCommands();
+    BindPrintCommands();
     BindKeywordCommands();
     BindEditCommands();
     BindViewCommands();

@@ -63,10 +63,10 @@ void TfrmMain::ViewHintExecute()
 
 void TfrmMain::ViewFontExecute()
 {
-    QFont font = m_editorFont.font;
-    if (!m_dialogs.ChooseFont(font))
+    TEditorFont chosen = m_editorFont;
+    if (!m_dialogs.ChooseFont(chosen.font, chosen.color))
         return;
-    m_editorFont.font = font;
+    m_editorFont = chosen;
     for (TfrmMemo* memo : MemoWindows())
         memo->SetEditorFont(m_editorFont.font, m_editorFont.color);
 }

@@ -34,7 +34,6 @@ void TfrmMain::BindMemoCommands()
     m_commands->SetHandler("MemoDelete", [this] { MemoDeleteExecute(); });
     m_commands->SetHandler("MemoRename", [this] { MemoRenameExecute(); });
     m_commands->SetHandler("MemoWithFileSave", [this] { MemoWithFileSaveExecute(); });
-    m_commands->SetNotAvailable("FilePrint");
 
     const auto memoActive = [this] { return ActiveMemo() != nullptr; };
     // Open and delete: a result on the search page or a memo on the list

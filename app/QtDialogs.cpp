@@ -1,11 +1,14 @@
 #include "QtDialogs.h"
 
+#include "FontColorDialog.h"
+
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 QMessageBox::Icon ToQt(TMsgIcon icon)
@@ -106,18 +109,25 @@ QString TQtDialogs::SaveFile(const TFileDialogRequest& request)
     return dialog.selectedFiles().first();
 }
 
-bool TQtDialogs::ChooseFont(QFont& font)
+bool TQtDialogs::ChooseFont(QFont& font, QColor& color)
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, m_parent);
-    if (ok)
-        font = chosen;
-    return ok;
+    TFontColorDialog dialog(font, color, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = dialog.SelectedFont();
+    color = dialog.SelectedColor();
+    return true;
 }
 
 bool TQtDialogs::PrinterSetup(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, m_parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It sets the printer up; the print dialog's OK prints.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

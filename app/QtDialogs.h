@@ -16,7 +16,7 @@ public:
     bool InputQuery(const QString& caption, const QString& prompt, QString& text) override;
     QStringList OpenFiles(const TFileDialogRequest& request) override;
     QString SaveFile(const TFileDialogRequest& request) override;
-    bool ChooseFont(QFont& font) override;
+    bool ChooseFont(QFont& font, QColor& color) override;
     bool PrinterSetup(QPrinter& printer) override;
     void ShowError(const QString& message) override;
 

@@ -36,7 +36,7 @@ public:
     bool InputQuery(const QString&, const QString&, QString&) override { return false; }
     QStringList OpenFiles(const TFileDialogRequest&) override { return {}; }
     QString SaveFile(const TFileDialogRequest&) override { return {}; }
-    bool ChooseFont(QFont&) override { return false; }
+    bool ChooseFont(QFont&, QColor&) override { return false; }
     bool PrinterSetup(QPrinter&) override { return false; }
     void ShowError(const QString& message) override { std::fprintf(stderr, "%s\n", qPrintable(message)); }
 };

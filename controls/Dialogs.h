@@ -4,6 +4,7 @@
 // script. Windows receive it at construction and never open a dialog
 // themselves.
 
+#include <QColor>
 #include <QFlags>
 #include <QFont>
 #include <QString>
@@ -46,8 +47,9 @@ public:
     virtual QStringList OpenFiles(const TFileDialogRequest& request) = 0;
     // The chosen path; empty when cancelled.
     virtual QString SaveFile(const TFileDialogRequest& request) = 0;
-    // True when confirmed; `font` holds the start font and receives the choice.
-    virtual bool ChooseFont(QFont& font) = 0;
+    // True when confirmed; `font` and `color` hold the start font and its
+    // colour (one of the sixteen of FontColors) and receive the choice.
+    virtual bool ChooseFont(QFont& font, QColor& color) = 0;
     // True when confirmed; the printer receives the choices.
     virtual bool PrinterSetup(QPrinter& printer) = 0;
     // The general error message box.

@@ -60,13 +60,6 @@ TEST_F(AppTest, EveryCommandHasItsCaptionShortcutAndHint)
     EXPECT_EQ(bands, QStringList({"tlbMain13", "tlbMemo3", "tlbKeyWord3", "tlbEdit8"}));
 }
 
-TEST_F(AppTest, LaterCommandsSayTheyAreNotAvailableYet)
-{
-    Start();
-    m_dialogs.ExpectMessage("\"印刷\" はまだ使用できません。", TMsgButton::Ok);
-    Main().RunCommand("FilePrint");
-}
-
 TEST_F(AppTest, CaptionNamesTheFileWithoutItsLastExtension)
 {
     Start();

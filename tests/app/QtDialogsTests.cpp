@@ -6,6 +6,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -69,6 +70,25 @@ TEST(QtDialogs, InputBoxGivesTheTypedTextAndCancelTheDefault)
     EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "新しいメモ");
     WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "old");
+}
+
+TEST(QtDialogs, FontDialogOffersTheSixteenColours)
+{
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* colors = modal->findChild<QComboBox*>();
+        ASSERT_NE(colors, nullptr);
+        EXPECT_EQ(colors->count(), 16);
+        EXPECT_EQ(colors->currentText(), "赤");  // the start colour
+        colors->setCurrentIndex(4);             // navy
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    QFont font(QStringLiteral("No Such Font Family"), 11);
+    QColor color = Qt::red;
+    EXPECT_TRUE(dialogs.ChooseFont(font, color));
+    EXPECT_EQ(color, QColor(0x000080));
+    EXPECT_EQ(font.family(), "No Such Font Family");  // left as shown: kept
+    EXPECT_EQ(font.pointSize(), 11);
 }
 
 TEST_F(AppTest, HelpCommandOpensTheHelpFileOnItsContents)

@@ -6,7 +6,7 @@ namespace {
 const char* KindName(int kind)
 {
     static const char* const names[] = {"message box", "input box", "input query", "open dialog", "save dialog",
-                                        "font dialog"};
+                                        "font dialog", "printer setup"};
     return names[kind];
 }
 }  // namespace
@@ -79,10 +79,18 @@ void TScriptedDialogs::ExpectSave(const QString& path)
     m_steps.push_back(step);
 }
 
-void TScriptedDialogs::ExpectFont(std::optional<QFont> choice)
+void TScriptedDialogs::ExpectFont(std::optional<QFont> choice, std::optional<QColor> color)
 {
     TStep step = Step(TKind::Font, {}, {});
     step.font = std::move(choice);
+    step.color = std::move(color);
+    m_steps.push_back(step);
+}
+
+void TScriptedDialogs::ExpectPrinterSetup(std::function<bool(QPrinter&)> choose)
+{
+    TStep step = Step(TKind::Printer, {}, {});
+    step.printer = std::move(choose);
     m_steps.push_back(step);
 }
 
@@ -96,7 +104,7 @@ std::optional<TScriptedDialogs::TStep> TScriptedDialogs::Next(TKind kind, const 
     }
     TStep step = m_steps.front();
     m_steps.pop_front();
-    const bool checkTexts = kind != TKind::Open && kind != TKind::Save && kind != TKind::Font;
+    const bool checkTexts = kind != TKind::Open && kind != TKind::Save && kind != TKind::Font && kind != TKind::Printer;
     if (step.kind != kind || (checkTexts && (step.caption != caption || step.text != text))) {
         ADD_FAILURE() << "expected " << KindName(static_cast<int>(step.kind)) << " \"" << step.caption.toStdString()
                       << "\" / \"" << step.text.toStdString() << "\", got " << KindName(static_cast<int>(kind))
@@ -147,19 +155,23 @@ QString TScriptedDialogs::SaveFile(const TFileDialogRequest& request)
     return step && step->accept ? step->answers.value(0) : QString();
 }
 
-bool TScriptedDialogs::ChooseFont(QFont& font)
+bool TScriptedDialogs::ChooseFont(QFont& font, QColor& color)
 {
+    m_lastFont = font;
+    m_lastColor = color;
     const auto step = Next(TKind::Font, {}, {});
     if (!step || !step->font)
         return false;
     font = *step->font;
+    if (step->color)
+        color = *step->color;
     return true;
 }
 
-bool TScriptedDialogs::PrinterSetup(QPrinter&)
+bool TScriptedDialogs::PrinterSetup(QPrinter& printer)
 {
-    ADD_FAILURE() << "unexpected printer setup";
-    return false;
+    const auto step = Next(TKind::Printer, {}, {});
+    return step && step->printer && step->printer(printer);
 }
 
 void TScriptedDialogs::ShowError(const QString& message)

@@ -20,7 +20,11 @@ public:
     void ExpectInputQuery(const QString& caption, const QString& prompt, bool accept, const QString& text = {});
     void ExpectOpen(const QStringList& files);
     void ExpectSave(const QString& path);
-    void ExpectFont(std::optional<QFont> choice);
+    // A confirmed font dialog gives `choice` and, when given, `color`.
+    void ExpectFont(std::optional<QFont> choice, std::optional<QColor> color = std::nullopt);
+    // The printer setup: `choose` sets the printer up and tells whether it
+    // was confirmed.
+    void ExpectPrinterSetup(std::function<bool(QPrinter&)> choose);
 
     // Fails the test when an expected question has not been asked yet.
     void VerifyDone();
@@ -30,18 +34,21 @@ public:
     const TFileDialogRequest& LastFileRequest() const { return m_lastFileRequest; }
     TMsgButtons LastButtons() const { return m_lastButtons; }
     TMsgIcon LastIcon() const { return m_lastIcon; }
+    // The font and colour the last font dialog started from.
+    const QFont& LastFont() const { return m_lastFont; }
+    const QColor& LastColor() const { return m_lastColor; }
 
     TMsgButton MessageBox(const QString& caption, const QString& text, TMsgIcon icon, TMsgButtons buttons) override;
     QString InputBox(const QString& caption, const QString& prompt, const QString& defaultText) override;
     bool InputQuery(const QString& caption, const QString& prompt, QString& text) override;
     QStringList OpenFiles(const TFileDialogRequest& request) override;
     QString SaveFile(const TFileDialogRequest& request) override;
-    bool ChooseFont(QFont& font) override;
+    bool ChooseFont(QFont& font, QColor& color) override;
     bool PrinterSetup(QPrinter& printer) override;
     void ShowError(const QString& message) override;
 
 private:
-    enum class TKind { Message, InputBox, InputQuery, Open, Save, Font };
+    enum class TKind { Message, InputBox, InputQuery, Open, Save, Font, Printer };
     struct TStep {
         TKind kind = TKind::Message;
         QString caption;
@@ -50,6 +57,8 @@ private:
         bool accept = false;
         QStringList answers;
         std::optional<QFont> font;
+        std::optional<QColor> color;
+        std::function<bool(QPrinter&)> printer;
     };
     static TStep Step(TKind kind, const QString& caption, const QString& text);
     // The next step when it is of `kind`; nothing (and a failure) otherwise.
@@ -61,4 +70,6 @@ private:
     TFileDialogRequest m_lastFileRequest;
     TMsgButtons m_lastButtons;
     TMsgIcon m_lastIcon = TMsgIcon::None;
+    QFont m_lastFont;
+    QColor m_lastColor;
 };

@@ -1,0 +1,57 @@
+#include "FontColorDialog.h"
+
+#include "FontColors.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+QIcon Swatch(QRgb rgb)
+{
+    QPixmap pixmap(16, 12);
+    pixmap.fill(QColor::fromRgb(rgb));
+    return QIcon(pixmap);
+}
+}  // namespace
+
+TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidget* parent)
+    : QDialog(parent), m_font(font), m_fonts(new QFontDialog(font, this)), m_colors(new QComboBox(this))
+{
+    setWindowTitle(QStringLiteral("フォント"));
+    // The chooser is embedded as a plain widget; this dialog has the buttons.
+    m_fonts->setWindowFlags(Qt::Widget);
+    m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_fonts->setSizeGripEnabled(false);
+    m_shown = m_fonts->currentFont();
+
+    for (const TFontColor& entry : FontColors())
+        m_colors->addItem(Swatch(entry.rgb), QString::fromUtf8(entry.localName), QColor::fromRgb(entry.rgb));
+    const TFontColor* current = FindFontColor(color);
+    m_colors->setCurrentIndex(current ? static_cast<int>(current - FontColors().data()) : 0);
+
+    auto* colorRow = new QFormLayout;
+    colorRow->addRow(QStringLiteral("色(&C):"), m_colors);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+}
+
+QFont TFontColorDialog::SelectedFont() const
+{
+    const QFont current = m_fonts->currentFont();
+    return current == m_shown ? m_font : current;
+}
+
+QColor TFontColorDialog::SelectedColor() const
+{
+    return m_colors->currentData().value<QColor>();
+}
