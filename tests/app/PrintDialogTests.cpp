@@ -271,7 +271,7 @@ TEST_F(PrintDialogTest, FailedJobShowsItsErrorAndEnablesTheDialogAgain)
     const QString pdf = FilePath("missing-folder/out.pdf");
     ChoosePdf(pdf);
     ClickOK();
-    EXPECT_EQ(m_dialogs.TakeErrors(), QStringList({"ファイル " + pdf + " を作成できません"}));
+    EXPECT_EQ(m_dialogs.TakeErrors(), QStringList({"ファイル " + pdf + " を作成できません (フォルダーがありません)"}));
     EXPECT_EQ(Dialog().Printer().outputFileName(), pdf);
     EXPECT_TRUE(Dialog().isEnabled());
     EXPECT_EQ(Dialog().result(), QDialog::Accepted);
