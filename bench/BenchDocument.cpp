@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -68,4 +69,15 @@ const std::string& BenchDocumentFile(int memoCount)
     FillBenchDocument(store, memoCount);
     store.SaveToFile(name, DocumentKey);
     return files.emplace(memoCount, name).first->second;
+}
+
+const TQuorvexDataAccessSystem& LoadedBenchDocument(int memoCount)
+{
+    static std::map<int, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
+    auto& store = stores[memoCount];
+    if (!store) {
+        store = std::make_unique<TQuorvexDataAccessSystem>();
+        store->LoadFromFile(BenchDocumentFile(memoCount), DocumentKey);
+    }
+    return *store;
 }

@@ -9,3 +9,5 @@
 void FillBenchDocument(TQuorvexDataAccessSystem& store, int memoCount);
 // The document of memoCount memos saved in a temporary file; made once per size.
 const std::string& BenchDocumentFile(int memoCount);
+// That file loaded once per size and kept for the whole run.
+const TQuorvexDataAccessSystem& LoadedBenchDocument(int memoCount);

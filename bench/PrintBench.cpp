@@ -27,18 +27,6 @@ void Sizes(benchmark::internal::Benchmark* b)
 
 std::string OutputFile() { return (std::filesystem::temp_directory_path() / "vellora-bench-out.pdf").string(); }
 
-const TQuorvexDataAccessSystem& Document(int memoCount)
-{
-    static std::map<int, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
-    auto& store = stores[memoCount];
-    if (!store) {
-        // From its file, which vellora-doc pdf can print too.
-        store = std::make_unique<TQuorvexDataAccessSystem>();
-        store->LoadFromFile(BenchDocumentFile(memoCount), DocumentKey);
-    }
-    return *store;
-}
-
 TPrintOptions CatalogueOptions()
 {
     TPrintOptions options;
@@ -104,7 +92,7 @@ const Recorded& Recording(int memoCount)
         SetUpPdfPrinter(printer, OutputFile());
         TPrinterCanvas canvas(printer);
         TRecordingPass pass(canvas);
-        PrintCatalogue(pass, CatalogueOptions(), Document(memoCount), "/bench/memos.vlr");
+        PrintCatalogue(pass, CatalogueOptions(), LoadedBenchDocument(memoCount), "/bench/memos.vlr");
         const auto rows = std::count_if(pass.steps.begin(), pass.steps.end(),
                                         [](const DrawStep& s) { return s.index() == 1; });
         done.measuresPerRow = static_cast<double>(pass.measured) / static_cast<double>(rows);
@@ -146,7 +134,7 @@ void BM_DrawRows(benchmark::State& state)
 void BM_PrintCatalogue(benchmark::State& state)
 {
     const int memoCount = static_cast<int>(state.range(0));
-    const TQuorvexDataAccessSystem& store = Document(memoCount);
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(memoCount);
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         SetUpPdfPrinter(printer, OutputFile());
@@ -162,7 +150,7 @@ void BM_PrintCatalogue(benchmark::State& state)
 void BM_WritePdf(benchmark::State& state)
 {
     const int memoCount = static_cast<int>(state.range(0));
-    const TQuorvexDataAccessSystem& store = Document(memoCount);
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(memoCount);
     for (auto _ : state)
         WritePdf(OutputFile(), [&](TPrintCanvas& canvas) {
             PrintCatalogue(canvas, CatalogueOptions(), store, "/bench/memos.vlr");

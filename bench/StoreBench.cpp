@@ -21,17 +21,6 @@ void Sizes(benchmark::internal::Benchmark* b)
     b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 }
 
-const TQuorvexDataAccessSystem& LoadedDocument(int memoCount)
-{
-    static std::map<int, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
-    auto& store = stores[memoCount];
-    if (!store) {
-        store = std::make_unique<TQuorvexDataAccessSystem>();
-        store->LoadFromFile(BenchDocumentFile(memoCount), DocumentKey);
-    }
-    return *store;
-}
-
 std::string OutputFile() { return (std::filesystem::temp_directory_path() / "vellora-bench-out.vlr").string(); }
 
 void BM_ReadFile(benchmark::State& state)
@@ -65,7 +54,7 @@ void BM_Load(benchmark::State& state)
 // The same bytes as a save, written and flushed to disk in the plain way.
 void BM_PlainWrite(benchmark::State& state)
 {
-    const std::string bytes = LoadedDocument(static_cast<int>(state.range(0))).SaveToBytes(DocumentKey);
+    const std::string bytes = LoadedBenchDocument(static_cast<int>(state.range(0))).SaveToBytes(DocumentKey);
     const std::string file = OutputFile();
     for (auto _ : state) {
         const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -77,7 +66,7 @@ void BM_PlainWrite(benchmark::State& state)
 
 void BM_Save(benchmark::State& state)
 {
-    const TQuorvexDataAccessSystem& store = LoadedDocument(static_cast<int>(state.range(0)));
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(static_cast<int>(state.range(0)));
     const std::string file = OutputFile();
     for (auto _ : state)
         store.SaveToFile(file, DocumentKey);
@@ -85,7 +74,7 @@ void BM_Save(benchmark::State& state)
 
 void BM_KeywordsPass(benchmark::State& state)
 {
-    const TQuorvexDataAccessSystem& store = LoadedDocument(static_cast<int>(state.range(0)));
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(static_cast<int>(state.range(0)));
     const int table = store.TableIndex(MemoLayout::Table);
     const int col = store.ColIndex(table, MemoLayout::Keywords);
     const int rows = store.RowCount(table);
@@ -100,7 +89,7 @@ void BM_KeywordsPass(benchmark::State& state)
 
 void BM_Search(benchmark::State& state)
 {
-    const TQuorvexDataAccessSystem& store = LoadedDocument(static_cast<int>(state.range(0)));
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(static_cast<int>(state.range(0)));
     const std::vector<std::string> keywords = {Utf8ToCp932("仕事"), Utf8ToCp932("会議")};
     for (auto _ : state)
         benchmark::DoNotOptimize(SearchMemos(store, keywords));
@@ -108,7 +97,7 @@ void BM_Search(benchmark::State& state)
 
 void BM_ExportCsv(benchmark::State& state)
 {
-    const TQuorvexDataAccessSystem& store = LoadedDocument(static_cast<int>(state.range(0)));
+    const TQuorvexDataAccessSystem& store = LoadedBenchDocument(static_cast<int>(state.range(0)));
     // To a file, as the program exports; an in-memory stream would mostly
     // measure its own growth.
     const std::string file = (std::filesystem::temp_directory_path() / "vellora-bench-out.csv").string();
