@@ -1,0 +1,250 @@
+// Feeds arbitrary document files through the path the windows take: the
+// file is loaded from disk, checked for the memo layout, shown in the memo
+// list (every cell, every sort order), searched with its own keywords,
+// each memo read, and saved and reloaded. Only the load and the layout
+// check may fail, and only with the store's own exceptions.
+//
+// Input: four control bytes, then the file. The control bytes name a run
+// of the file (start, length in whole key periods) that is repeated in
+// place about count KiB long, so that files cross the 64 KiB pieces the
+// reader loads them in: a repeated run of a text cell makes a long text,
+// of a row name list many rows.
+#include "Cp932Codec.h"
+#include "Exceptions.h"
+#include "FuzzCheck.h"
+#include "KeywordText.h"
+#include "ListSortKey.h"
+#include "MemoDocument.h"
+#include "MemoListModel.h"
+#include "QuorvexDataAccessSystem.h"
+
+#include <QModelIndex>
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr const char* kTarget = "memo file fuzz";
+// The walks over rows stop here, so that inputs of many rows stay fast.
+constexpr int kMaxRows = 2000;
+constexpr int kMaxSearches = 64;
+
+void Require(bool condition, const char* what) { ::Require(condition, kTarget, what); }
+
+std::string FileBytes(std::string_view input)
+{
+    if (input.size() < 4)
+        return std::string(input);
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(input[i]); };
+    const std::string_view body = input.substr(4);
+    const std::size_t count = byte(3);
+    if (count == 0 || body.empty())
+        return std::string(body);
+    const std::size_t start = (byte(0) | byte(1) << 8) % body.size();
+    // Whole key periods, so that the repeated bytes unscramble alike.
+    const std::size_t length = std::min<std::size_t>((byte(2) % 64 + 1) * 4, body.size() - start);
+    const std::string_view run = body.substr(start, length);
+    const std::size_t repeats = (count * 1024 + length - 1) / length;
+    std::string file(body.substr(0, start + length));
+    file.reserve(body.size() + repeats * length);
+    for (std::size_t i = 0; i < repeats; ++i)
+        file.append(run);
+    file.append(body.substr(start + length));
+    return file;
+}
+
+// One file, rewritten for every input, in a folder made at start.
+const std::string& DocumentPath()
+{
+    static const std::string path = [] {
+        char folder[] = "/tmp/memo-file-fuzz.XXXXXX";
+        Require(mkdtemp(folder) != nullptr, "cannot make a temporary folder");
+        static std::string made = std::string(folder) + "/fuzz.vlr";
+        std::atexit([] {
+            unlink(made.c_str());
+            rmdir(made.substr(0, made.rfind('/')).c_str());
+        });
+        return made;
+    }();
+    return path;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    Require(fd >= 0, "cannot create the document file");
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    Require(written == static_cast<ssize_t>(bytes.size()) && close(fd) == 0, "cannot write the document file");
+}
+
+// Loads and gives the exception's message, or the empty text on success.
+template <typename Load> std::string TryLoad(Load load)
+{
+    try {
+        load();
+        return {};
+    } catch (const Exception& error) {
+        Require(*error.what() != '\0', "a load failed with an empty message");
+        return error.what();
+    }
+}
+
+// Every memo's keyword list, in table order.
+std::vector<std::vector<std::string>> KeywordLists(const TQuorvexDataAccessSystem& store, int rows)
+{
+    std::vector<std::vector<std::string>> lists;
+    for (int row = 0; row < rows; ++row)
+        lists.push_back(DecodeKeywordText(store.GetValueAsString(MemoLayout::Table, MemoLayout::Keywords, row)));
+    return lists;
+}
+
+bool CarriesAll(const std::vector<std::string>& list, const std::vector<std::string>& wanted)
+{
+    return std::all_of(wanted.begin(), wanted.end(),
+                       [&](const std::string& k) { return std::find(list.begin(), list.end(), k) != list.end(); });
+}
+
+// The search finds exactly the memos whose decoded keywords hold every
+// wanted keyword.
+void CheckSearch(const TQuorvexDataAccessSystem& store, const std::vector<std::vector<std::string>>& lists,
+                 const std::vector<std::string>& wanted)
+{
+    std::vector<int> expected;
+    if (!wanted.empty())
+        for (int row = 0; row < static_cast<int>(lists.size()); ++row)
+            if (CarriesAll(lists[static_cast<std::size_t>(row)], wanted))
+                expected.push_back(row);
+    Require(SearchMemos(store, wanted) == expected, "the search found other memos than those carrying the keywords");
+}
+
+void CheckSearches(const TQuorvexDataAccessSystem& store, int rows)
+{
+    const auto lists = KeywordLists(store, rows);
+    CheckSearch(store, lists, {});
+    for (int row = 0; row < std::min(rows, kMaxSearches); ++row) {
+        const auto& own = lists[static_cast<std::size_t>(row)];
+        CheckSearch(store, lists, own);
+        if (!own.empty())
+            CheckSearch(store, lists, {own.back()});
+        if (row + 1 < rows) {
+            auto both = own;
+            const auto& next = lists[static_cast<std::size_t>(row) + 1];
+            both.insert(both.end(), next.begin(), next.end());
+            CheckSearch(store, lists, both);
+        }
+    }
+}
+
+// The list shows every memo, each cell without an exception, and sorts by
+// every column into the order of the cells' list texts, rows that sort
+// alike in table order.
+void CheckList(const TQuorvexDataAccessSystem& store, int rows)
+{
+    TMemoListModel model(store);
+    model.Refresh();
+    Require(model.rowCount() == rows && model.columnCount() == TMemoListModel::ColumnCount,
+            "the memo list does not have one row per memo");
+    for (int column = 0; column < TMemoListModel::ColumnCount; ++column) {
+        Require(!model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty(),
+                "a memo list column has no caption");
+        model.sort(column, Qt::AscendingOrder);
+        std::vector<int> seen(static_cast<std::size_t>(rows), 0);
+        for (int row = 0; row < rows; ++row) {
+            const int tableRow = model.TableRow(row);
+            Require(tableRow >= 0 && tableRow < rows && !seen[static_cast<std::size_t>(tableRow)]++,
+                    "the sorted memo list is not a permutation of the memos");
+            if (row >= kMaxRows)
+                continue;
+            const QModelIndex index = model.index(row, column);
+            model.data(index, Qt::DisplayRole);
+            model.data(index, Qt::EditRole);
+            if (row == 0)
+                continue;
+            const int previous = model.TableRow(row - 1);
+            const int order = CompareListTexts(model.CellText(previous, column), model.CellText(tableRow, column));
+            Require(order < 0 || (order == 0 && previous < tableRow), "the memo list is not in sort order");
+        }
+    }
+}
+
+// Each memo reads back as its row holds it. A title several rows share
+// (empty titles may) names the first of them.
+void CheckReadMemos(const TQuorvexDataAccessSystem& store, int rows)
+{
+    for (int row = 0; row < std::min(rows, kMaxRows); ++row) {
+        const std::string title = store.GetRowName(MemoLayout::Table, row);
+        if (FindMemoRow(store, title) != row)
+            continue;
+        const MemoRecord memo = ReadMemo(store, title);
+        Require(memo.Title == title, "a memo read back under another title");
+        Require(memo.Keywords ==
+                    DecodeKeywordText(store.GetValueAsString(MemoLayout::Table, MemoLayout::Keywords, row)),
+                "a memo read back with other keywords");
+        Require(memo.Text == store.GetValueAsString(MemoLayout::Table, MemoLayout::Text, row),
+                "a memo read back with another text");
+    }
+}
+
+// Saved and reloaded, the document has the same bytes and the same memos.
+void CheckSaveReload(const TQuorvexDataAccessSystem& store, int rows)
+{
+    const std::string saved = store.SaveToBytes(DocumentKey);
+    TQuorvexDataAccessSystem reloaded;
+    reloaded.LoadFromBytes(saved, DocumentKey, "saved.vlr");
+    CheckMemoLayout(reloaded, "saved.vlr");
+    Require(reloaded.SaveToBytes(DocumentKey) == saved, "a saved memo document did not reload unchanged");
+    Require(MemoCount(reloaded) == rows, "a saved memo document reloaded with another number of memos");
+    const int columns = store.ColCount(MemoLayout::Table);
+    for (int row = 0; row < std::min(rows, kMaxRows); ++row) {
+        Require(reloaded.GetRowName(MemoLayout::Table, row) == store.GetRowName(MemoLayout::Table, row),
+                "a memo reloaded under another title");
+        for (int col = 0; col < columns; ++col)
+            Require(reloaded.GetValue(MemoLayout::Table, col, row) == store.GetValue(MemoLayout::Table, col, row),
+                    "a memo reloaded with another cell");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes = FileBytes({reinterpret_cast<const char*>(data), size});
+    const std::string& path = DocumentPath();
+    WriteFile(path, bytes);
+
+    // The file read in pieces and the same bytes in memory load alike.
+    TQuorvexDataAccessSystem store;
+    TQuorvexDataAccessSystem inMemory;
+    const std::string fileError = TryLoad([&] { store.LoadFromFile(path, DocumentKey); });
+    const std::string memoryError = TryLoad([&] { inMemory.LoadFromBytes(bytes, DocumentKey, path); });
+    Require(fileError == memoryError, "the file and the same bytes in memory load differently");
+    if (!fileError.empty())
+        return 0;
+    Require(store.SaveToBytes(DocumentKey) == inMemory.SaveToBytes(DocumentKey),
+            "the file and the same bytes in memory load different documents");
+
+    if (!MissingMemoLayout(store).empty()) {
+        Require(TryLoad([&] { CheckMemoLayout(store, path); }).find(path) != std::string::npos,
+                "a document without the memo layout was not refused naming its file");
+        return 0;
+    }
+    // From here on the windows' code runs; any exception is a fault.
+    try {
+        const int rows = MemoCount(store);
+        CheckList(store, rows);
+        CheckSearches(store, rows);
+        CheckReadMemos(store, rows);
+        CheckSaveReload(store, rows);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", kTarget, error.what());
+        Require(false, "a memo document that passed the layout check raised an exception");
+    }
+    return 0;
+}
