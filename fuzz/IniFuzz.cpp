@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -71,15 +72,22 @@ bool SameSections(const TIniDocument& a, const TIniDocument& b)
     return true;
 }
 
-// Every section's entries as Value finds them.
-std::vector<Entry> Entries(const TIniDocument& document)
+struct Found {
+    QString section;
+    QString key;
+    std::optional<QString> value;
+};
+
+// What Value finds for every section name and key of the document; a key
+// of a later section of a repeated name finds nothing.
+std::vector<Found> Entries(const TIniDocument& document)
 {
-    std::vector<Entry> entries;
+    std::vector<Found> entries;
     for (const TIniSection& section : document.Sections())
         for (const QString& line : section.lines)
             if (line.contains(u'=')) {
                 const QString key = TIniDocument::LineName(line).toString();
-                entries.push_back({section.name, key, document.Value(section.name, key).value_or(QString())});
+                entries.push_back({section.name, key, document.Value(section.name, key)});
             }
     return entries;
 }
@@ -106,7 +114,7 @@ TIniDocument Reread(const TIniDocument& document)
 
 void CheckStore(TIniDocument document, const Entry& entry)
 {
-    const std::vector<Entry> before = Entries(document);
+    const std::vector<Found> before = Entries(document);
     const QString textBefore = document.ToText();
     try {
         document.SetValue(entry.section, entry.key, entry.value);
@@ -119,7 +127,7 @@ void CheckStore(TIniDocument document, const Entry& entry)
     Require(document.Value(entry.section, entry.key) == entry.value, "a stored value does not read back");
     const TIniDocument reread = Reread(document);
     Require(reread.Value(entry.section, entry.key) == entry.value, "a written value does not read back");
-    for (const Entry& other : before) {
+    for (const Found& other : before) {
         if (!SameName(other.section, entry.section) || !SameName(other.key, entry.key))
             Require(reread.Value(other.section, other.key) == other.value, "storing an entry changed another");
     }
