@@ -1,14 +1,16 @@
 // Feeds arbitrary document files through the path the windows take: the
 // file is loaded from disk, checked for the memo layout, shown in the memo
 // list (every cell, every sort order), searched with its own keywords,
-// each memo read, and saved and reloaded. Only the load and the layout
-// check may fail, and only with the store's own exceptions.
+// each memo read, saved and reloaded, and a memo added. Only the load and
+// the layout check may fail, and only with the store's own exceptions.
 //
 // Input: four control bytes, then the file. The control bytes name a run
 // of the file (start, length in whole key periods) that is repeated in
 // place about count KiB long, so that files cross the 64 KiB pieces the
 // reader loads them in: a repeated run of a text cell makes a long text,
-// of a row name list many rows.
+// of a row name list many rows. The top bit of the length byte says that
+// the file is given as its plain stream, scrambled here before it is
+// written: the fuzzer then mutates names, counts and cells directly.
 #include "Cp932Codec.h"
 #include "Exceptions.h"
 #include "FuzzCheck.h"
@@ -17,6 +19,7 @@
 #include "MemoDocument.h"
 #include "MemoListModel.h"
 #include "QuorvexDataAccessSystem.h"
+#include "Scrambler.h"
 
 #include <QModelIndex>
 #include <algorithm>
@@ -38,18 +41,15 @@ constexpr int kMaxSearches = 64;
 
 void Require(bool condition, const char* what) { ::Require(condition, kTarget, what); }
 
-std::string FileBytes(std::string_view input)
+// The body with the run at start, length whole key periods long,
+// repeated in place about count KiB long.
+std::string Stretched(std::string_view body, std::size_t start, std::size_t periods, std::size_t count)
 {
-    if (input.size() < 4)
-        return std::string(input);
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(input[i]); };
-    const std::string_view body = input.substr(4);
-    const std::size_t count = byte(3);
     if (count == 0 || body.empty())
         return std::string(body);
-    const std::size_t start = (byte(0) | byte(1) << 8) % body.size();
+    start %= body.size();
     // Whole key periods, so that the repeated bytes unscramble alike.
-    const std::size_t length = std::min<std::size_t>((byte(2) % 64 + 1) * 4, body.size() - start);
+    const std::size_t length = std::min<std::size_t>((periods % 64 + 1) * 4, body.size() - start);
     const std::string_view run = body.substr(start, length);
     const std::size_t repeats = (count * 1024 + length - 1) / length;
     std::string file(body.substr(0, start + length));
@@ -58,6 +58,17 @@ std::string FileBytes(std::string_view input)
         file.append(run);
     file.append(body.substr(start + length));
     return file;
+}
+
+std::string FileBytes(std::string_view input)
+{
+    if (input.size() < 4)
+        return std::string(input);
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(input[i]); };
+    const std::string_view body = input.substr(4);
+    const bool plain = byte(2) & 0x80;
+    std::string file = Stretched(body, byte(0) | byte(1) << 8, byte(2) & 0x7F, byte(3));
+    return plain ? Scramble(std::move(file), DocumentKey) : file;
 }
 
 // One file, rewritten for every input, in a folder made at start.
@@ -124,18 +135,30 @@ void CheckSearch(const TQuorvexDataAccessSystem& store, const std::vector<std::v
     Require(SearchMemos(store, wanted) == expected, "the search found other memos than those carrying the keywords");
 }
 
+// A search box holds a few keywords: the first and the last ones of a
+// memo's list (a damaged memo may have many thousands).
+std::vector<std::string> Query(const std::vector<std::string>& list)
+{
+    constexpr std::size_t kEnds = 3;
+    if (list.size() <= 2 * kEnds)
+        return list;
+    std::vector<std::string> query(list.begin(), list.begin() + kEnds);
+    query.insert(query.end(), list.end() - kEnds, list.end());
+    return query;
+}
+
 void CheckSearches(const TQuorvexDataAccessSystem& store, int rows)
 {
     const auto lists = KeywordLists(store, rows);
     CheckSearch(store, lists, {});
     for (int row = 0; row < std::min(rows, kMaxSearches); ++row) {
-        const auto& own = lists[static_cast<std::size_t>(row)];
+        const auto own = Query(lists[static_cast<std::size_t>(row)]);
         CheckSearch(store, lists, own);
         if (!own.empty())
             CheckSearch(store, lists, {own.back()});
         if (row + 1 < rows) {
             auto both = own;
-            const auto& next = lists[static_cast<std::size_t>(row) + 1];
+            const auto next = Query(lists[static_cast<std::size_t>(row) + 1]);
             both.insert(both.end(), next.begin(), next.end());
             CheckSearch(store, lists, both);
         }
@@ -211,6 +234,32 @@ void CheckSaveReload(const TQuorvexDataAccessSystem& store, int rows)
     }
 }
 
+// A copy of the first memo saved under a new title reads back as written,
+// is found by its keywords, and survives a save and reload.
+void CheckNewMemo(TQuorvexDataAccessSystem& store, int rows)
+{
+    if (rows == 0)
+        return;
+    const std::string title = store.GetRowName(MemoLayout::Table, 0);
+    if (title.empty() || FindMemoRow(store, title) != 0)
+        return;
+    MemoRecord memo = ReadMemo(store, title);
+    memo.Title = title + "+";
+    if (FindMemoRow(store, memo.Title) >= 0)
+        return;
+    AddMemoRow(store, memo.Title);
+    WriteMemo(store, memo, 45000.0);
+    TQuorvexDataAccessSystem reloaded;
+    reloaded.LoadFromBytes(store.SaveToBytes(DocumentKey), DocumentKey, "saved.vlr");
+    for (const TQuorvexDataAccessSystem* copy : {&store, &reloaded}) {
+        const MemoRecord read = ReadMemo(*copy, memo.Title);
+        Require(read.Keywords == memo.Keywords && read.Text == memo.Text, "a new memo did not read back as written");
+        const std::vector<int> found = SearchMemos(*copy, Query(memo.Keywords));
+        Require(memo.Keywords.empty() || (!found.empty() && found.back() == rows),
+                "a new memo was not found by its keywords");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -242,6 +291,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckSearches(store, rows);
         CheckReadMemos(store, rows);
         CheckSaveReload(store, rows);
+        CheckNewMemo(store, rows);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", kTarget, error.what());
         Require(false, "a memo document that passed the layout check raised an exception");

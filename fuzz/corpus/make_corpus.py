@@ -40,10 +40,11 @@ def memos(rows):
     return out + b"\x01"
 
 
-def stretched(document, start, length, kib):
+def stretched(document, start, length, kib, plain=False):
     """The memo file target's input: the run of length bytes at start is
-    repeated about kib KiB long (length a multiple of 4)."""
-    return struct.pack("<HBB", start, length // 4 - 1, kib) + document
+    repeated about kib KiB long (length a multiple of 4); a plain document
+    is scrambled by the target."""
+    return struct.pack("<HBB", start, (length // 4 - 1) | (0x80 if plain else 0), kib) + document
 
 
 rows = [("予定", "仕事,\"a b\"", "一行目\r\n二行目", 45048.0),
@@ -56,6 +57,7 @@ seeds = {
     "memo_file": {
         "three-memos": stretched(document, 0, 4, 0),
         "long-text": stretched(document, text_at + 2, 4, 70),
+        "plain-long-text": stretched(plain, plain.index(b"abcdefgh"), 8, 70, plain=True),
         "other-table": stretched(legacy(b"\x01" + i32(1) + text("T") + i32(0) + i32(0) + b"\x01"), 0, 4, 0),
     },
     "ini": {
