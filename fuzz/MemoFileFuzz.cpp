@@ -1,8 +1,9 @@
 // Feeds arbitrary document files through the path the windows take: the
 // file is loaded from disk, checked for the memo layout, shown in the memo
 // list (every cell, every sort order), searched with its own keywords,
-// each memo read, saved and reloaded, and a memo added. Only the load and
-// the layout check may fail, and only with the store's own exceptions.
+// each memo read, exported as CSV, saved and reloaded, and a memo added.
+// Only the load and the layout check may fail, and only with the store's
+// own exceptions.
 //
 // Input: four control bytes, then the file. The control bytes name a run
 // of the file (start, length in whole key periods) that is repeated in
@@ -11,6 +12,7 @@
 // of a row name list many rows. The top bit of the length byte says that
 // the file is given as its plain stream, scrambled here before it is
 // written: the fuzzer then mutates names, counts and cells directly.
+#include "ColumnRules.h"
 #include "Cp932Codec.h"
 #include "Exceptions.h"
 #include "FuzzCheck.h"
@@ -28,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -216,6 +219,59 @@ void CheckReadMemos(const TQuorvexDataAccessSystem& store, int rows)
     }
 }
 
+// The fields of one CSV record read from text at pos, which moves past
+// its CR LF; a quoted field reads with its doubled quotes as one.
+std::vector<std::string> ReadCsvRecord(std::string_view text, std::size_t& pos)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (quoted) {
+            if (c != '"')
+                fields.back() += c;
+            else if (pos + 1 < text.size() && text[pos + 1] == '"')
+                fields.back() += text[++pos];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else if (text.substr(pos, 2) == "\r\n") {
+            pos += 2;
+            return fields;
+        } else {
+            fields.back() += c;
+        }
+    }
+    Require(false, "a CSV record does not end in CR LF");
+    return fields;
+}
+
+// The CSV export holds one record per memo whose fields read back as the
+// cells' texts.
+void CheckCsv(const TQuorvexDataAccessSystem& store, int rows)
+{
+    std::ostringstream out;
+    ExportMemosCsv(store, out);
+    const std::string csv = out.str();
+    const int table = store.TableIndex(MemoLayout::Table);
+    const char* const names[] = {MemoLayout::Title, MemoLayout::Keywords, MemoLayout::Text, MemoLayout::Update};
+    std::size_t pos = 0;
+    for (int row = 0; row < rows; ++row) {
+        const std::vector<std::string> fields = ReadCsvRecord(csv, pos);
+        Require(fields.size() == 4, "a CSV record does not have four fields");
+        for (int field = 0; field < 4; ++field) {
+            const int col = store.ColIndex(table, names[field]);
+            Require(fields[static_cast<std::size_t>(field)] ==
+                        CellText(store.GetColType(table, col), store.CellAt(table, col, row)),
+                    "a CSV field does not read back as its cell");
+        }
+    }
+    Require(pos == csv.size(), "the CSV export holds more records than memos");
+}
+
 // Equal cells; a NaN date or real (a damaged file may hold one) equals
 // a NaN of the same bits.
 bool SameCell(const CellValue& a, const CellValue& b)
@@ -304,6 +360,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckSearches(store, rows);
         CheckReadMemos(store, rows);
         CheckSaveReload(store, rows);
+        CheckCsv(store, rows);
         CheckNewMemo(store, rows);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s: %s\n", kTarget, error.what());
