@@ -30,6 +30,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -64,15 +66,32 @@ std::string Stretched(std::string_view body, std::size_t start, std::size_t peri
     return file;
 }
 
-std::string FileBytes(std::string_view input)
+struct FuzzFile {
+    std::string bytes;
+    // The plain stream, when the input gave it.
+    std::optional<std::string> plain;
+};
+
+FuzzFile MakeFile(std::string_view input)
 {
     if (input.size() < 4)
-        return std::string(input);
+        return {std::string(input), std::nullopt};
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(input[i]); };
-    const std::string_view body = input.substr(4);
-    const bool plain = byte(2) & 0x80;
-    std::string file = Stretched(body, byte(0) | byte(1) << 8, byte(2) & 0x7F, byte(3));
-    return plain ? Scramble(std::move(file), DocumentKey) : file;
+    std::string file = Stretched(input.substr(4), byte(0) | byte(1) << 8, byte(2) & 0x7F, byte(3));
+    if (!(byte(2) & 0x80))
+        return {std::move(file), std::nullopt};
+    std::string bytes = Scramble(file, DocumentKey);
+    return {std::move(bytes), std::move(file)};
+}
+
+// The extended form of a plain stream, whichever form Scramble chose: its
+// marker moves every byte against the 64 KiB pieces of the reader.
+std::string ExtendedForm(const std::string& plain)
+{
+    std::string bytes("\x00VLRX\x1A\x01\x00", 8);
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        bytes += static_cast<char>(static_cast<unsigned char>(plain[i]) + DocumentKey[i % DocumentKey.size()]);
+    return bytes;
 }
 
 // One file, rewritten for every input, in a folder made at start.
@@ -97,6 +116,27 @@ void WriteFile(const std::string& path, const std::string& bytes)
     Require(fd >= 0, "cannot create the document file");
     const ssize_t written = write(fd, bytes.data(), bytes.size());
     Require(written == static_cast<ssize_t>(bytes.size()) && close(fd) == 0, "cannot write the document file");
+}
+
+// Long texts are where a load in pieces could go wrong unseen by the
+// other checks: each must be a run of the plain stream it was read from.
+void CheckLongTexts(const TQuorvexDataAccessSystem& store, const std::string& plain)
+{
+    constexpr std::size_t kLong = 1024;
+    constexpr int kMaxChecked = 8;
+    int checked = 0;
+    for (int table = 0; table < store.TableCount(); ++table)
+        for (int col = 0; col < store.ColCount(table); ++col)
+            for (int row = 0; row < std::min(store.RowCount(table), kMaxRows) && checked < kMaxChecked; ++row) {
+                const CellValue& cell = store.CellAt(table, col, row);
+                if (!cell.IsText() || cell.AsText().size() < kLong)
+                    continue;
+                const std::string_view text = cell.AsText();
+                ++checked;
+                const std::boyer_moore_horspool_searcher searcher(text.begin(), text.end());
+                Require(std::search(plain.begin(), plain.end(), searcher) != plain.end(),
+                        "a long text was loaded with bytes its file does not hold");
+            }
 }
 
 // Loads and gives the exception's message, or the empty text on success.
@@ -304,7 +344,9 @@ void CheckSaveReload(const TQuorvexDataAccessSystem& store, int rows)
 }
 
 // A copy of the first memo saved under a new title reads back as written,
-// is found by its keywords, and survives a save and reload.
+// is found by its keywords, and survives a save and reload. Its text is
+// repeated past one read piece, so that the reload meets piece boundaries
+// wherever the rest of the document puts them.
 void CheckNewMemo(TQuorvexDataAccessSystem& store, int rows)
 {
     if (rows == 0)
@@ -314,6 +356,9 @@ void CheckNewMemo(TQuorvexDataAccessSystem& store, int rows)
         return;
     MemoRecord memo = ReadMemo(store, title);
     memo.Title = title + "+";
+    const std::string run = memo.Text.empty() ? std::string("-") : memo.Text;
+    while (memo.Text.size() <= 1 << 16)
+        memo.Text += run;
     if (FindMemoRow(store, memo.Title) >= 0)
         return;
     AddMemoRow(store, memo.Title);
@@ -333,16 +378,28 @@ void CheckNewMemo(TQuorvexDataAccessSystem& store, int rows)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string bytes = FileBytes({reinterpret_cast<const char*>(data), size});
+    const FuzzFile file = MakeFile({reinterpret_cast<const char*>(data), size});
     const std::string& path = DocumentPath();
-    WriteFile(path, bytes);
+    WriteFile(path, file.bytes);
 
-    // The file read in pieces and the same bytes in memory load alike.
+    // The file read in pieces, the same bytes in memory and the plain
+    // stream's other form load alike.
     TQuorvexDataAccessSystem store;
     TQuorvexDataAccessSystem inMemory;
     const std::string fileError = TryLoad([&] { store.LoadFromFile(path, DocumentKey); });
-    const std::string memoryError = TryLoad([&] { inMemory.LoadFromBytes(bytes, DocumentKey, path); });
+    const std::string memoryError = TryLoad([&] { inMemory.LoadFromBytes(file.bytes, DocumentKey, path); });
     Require(fileError == memoryError, "the file and the same bytes in memory load differently");
+    if (file.plain) {
+        TQuorvexDataAccessSystem extended;
+        const std::string extendedError =
+            TryLoad([&] { extended.LoadFromBytes(ExtendedForm(*file.plain), DocumentKey, path); });
+        Require(extendedError == fileError, "the two forms of one plain stream load differently");
+        if (fileError.empty()) {
+            Require(extended.SaveToBytes(DocumentKey) == store.SaveToBytes(DocumentKey),
+                    "the two forms of one plain stream load different documents");
+            CheckLongTexts(store, *file.plain);
+        }
+    }
     if (!fileError.empty())
         return 0;
     Require(store.SaveToBytes(DocumentKey) == inMemory.SaveToBytes(DocumentKey),
