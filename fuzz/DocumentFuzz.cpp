@@ -2,22 +2,15 @@
 // leaves the store exactly as it was, or succeeds with a store that saves
 // and reloads to the same bytes.
 #include "Exceptions.h"
+#include "FuzzCheck.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
 
-void Require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "document fuzz: %s\n", what);
-        std::abort();
-    }
-}
+void Require(bool condition, const char* what) { ::Require(condition, "document fuzz", what); }
 
 void FillWithOneMemo(TQuorvexDataAccessSystem& store)
 {

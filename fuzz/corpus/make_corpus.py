@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets, one folder per target."""
+import os
+import struct
+
+KEY = bytes([0x13, 0x07, 0x2A, 0x05])
+
+
+def legacy(plain):
+    out = bytearray()
+    for i, p in enumerate(plain):
+        c = p + KEY[i % 4]
+        out.append(c - 255 if c > 255 else c)
+    return bytes(out)
+
+
+def scrambled(plain):
+    """The legacy form, or the extended one where a plain 0xFF has none."""
+    if 0xFF not in plain:
+        return legacy(plain)
+    marker = bytes([0x00, 0x56, 0x4C, 0x52, 0x58, 0x1A, 0x01, 0x00])
+    return marker + bytes((p + KEY[i % 4]) & 0xFF for i, p in enumerate(plain))
+
+
+def text(s):
+    return s.encode("cp932") + b"\0"
+
+
+def i32(n):
+    return struct.pack("<i", n)
+
+
+def memos(rows):
+    """The memo layout with rows of (title, keywords, text, date serial)."""
+    out = b"\x01" + i32(1) + text("Memos") + i32(len(rows))
+    out += b"".join(text(r[0]) for r in rows) + i32(4)
+    for col, index in (("Title", 0), ("Keywords", 1), ("Text", 2)):
+        out += b"\x08" + text(col) + b"".join(b"\x00" + text(r[index]) for r in rows)
+    out += b"\x07" + text("Update") + b"".join(b"\x00" + struct.pack("<d", r[3]) for r in rows)
+    return out + b"\x01"
+
+
+def stretched(document, start, length, kib, plain=False):
+    """The memo file target's input: the run of length bytes at start is
+    repeated about kib KiB long (length a multiple of 4); a plain document
+    is scrambled by the target."""
+    return struct.pack("<HBB", start, (length // 4 - 1) | (0x80 if plain else 0), kib) + document
+
+
+rows = [("予定", "仕事,\"a b\"", "一行目\r\n二行目", 45048.0),
+        ("b", "仕事", "abcdefgh", 36892.0),
+        ("A", "", "", 0.0)]
+plain = memos(rows)
+document = scrambled(plain)
+text_at = len(document) - len(plain) + plain.index(b"abcdefgh")
+seeds = {
+    "memo_file": {
+        "three-memos": stretched(document, 0, 4, 0),
+        "long-text": stretched(document, text_at + 2, 4, 70),
+        "plain-long-text": stretched(plain, plain.index(b"abcdefgh"), 8, 70, plain=True),
+        "other-table": stretched(legacy(b"\x01" + i32(1) + text("T") + i32(0) + i32(0) + b"\x01"), 0, 4, 0),
+    },
+    "ini": {
+        "settings": b"\0[TfrmManager]\r\nLeft=10\r\nTop=20\r\n\r\n[Files]\r\nFile1=a=b\r\n;note\r\nfile2=c\r\n",
+        "entry": b"\0[A]\nk=v\n\x1f[a]\x1fK\x1fnew value",
+    },
+    "text_codec": {
+        "keywords": b",a,b c,\"q\",,\"\"",
+        "cp932": "日本語ｶﾅ①".encode("cp932"),
+        "utf8": "日本語ｶﾅ①".encode("utf-8"),
+    },
+}
+here = os.path.dirname(os.path.abspath(__file__))
+for target, files in seeds.items():
+    os.makedirs(os.path.join(here, target), exist_ok=True)
+    for name, data in files.items():
+        with open(os.path.join(here, target, name), "wb") as f:
+            f.write(data)
