@@ -72,6 +72,10 @@ void TPrinterCanvas::BeginDoc()
     aborted_ = false;
     if (!painter_.begin(&printer_))
         throw Exception("印刷を開始できません。プリンタの設定を確かめてください。");
+    // The printer's paint engine outlives the painter and keeps the pen of
+    // its last job, while a new painter takes its own default pen as set:
+    // a pen that differs makes the painter hand the job's first colour on.
+    painter_.setPen(Qt::NoPen);
     page_ = 1;
     // The printer works the page out anew at every query; it holds for the job.
     pageWidth_ = printer_.width();
