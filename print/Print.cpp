@@ -30,7 +30,8 @@ Widget* Make(QWidget* parent, const char* name, const QString& caption, QRect pl
     return widget;
 }
 
-// A read-only description box that wraps its text.
+// A read-only description box that wraps its text. It holds four lines of
+// the dialog's font: a font with every style and a long family name.
 QPlainTextEdit* MakeDescription(QWidget* parent, const char* name, QRect place)
 {
     auto* box = new QPlainTextEdit(parent);
@@ -150,7 +151,7 @@ void TfrmPrint::CreateFontGroup()
     GroupBox2 = Make<QGroupBox>(this, "GroupBox2", QStringLiteral("フォント"), {216, 8, 313, 177});
     btnGeneralFontSetUp = Make<QPushButton>(GroupBox2, "btnGeneralFontSetUp", QStringLiteral("設定(&S)"),
                                             {8, 22, 90, 25});
-    memGeneralFont = MakeDescription(GroupBox2, "memGeneralFont", {144, 20, 161, 41});
+    memGeneralFont = MakeDescription(GroupBox2, "memGeneralFont", {144, 20, 161, 52});
     CreateTextOptionPanel();
 }
 
@@ -172,7 +173,7 @@ void TfrmPrint::CreateTextOptionPanel()
     btnTextFontSetUp = Make<QPushButton>(Panel1, "btnTextFontSetUp", QStringLiteral("テキスト独自の設定(&X)"),
                                          {6, 52, 134, 25});
     btnTextFontSetUp->setEnabled(false);
-    memTextFont = MakeDescription(Panel1, "memTextFont", {142, 50, 161, 41});
+    memTextFont = MakeDescription(Panel1, "memTextFont", {142, 50, 161, 53});
     memTextFont->setEnabled(false);
 }
 
