@@ -1,6 +1,7 @@
 #include "Print.h"
 
 #include "Dialogs.h"
+#include "FontSubstitutes.h"
 #include "Guard.h"
 #include "JobProgress.h"
 #include "PdfDraft.h"
@@ -101,6 +102,7 @@ TfrmPrint::TfrmPrint(TPrintHost& host, QWidget* parent)
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));
     // The design font, or on systems without it the IPA font of its kind.
+    RegisterJapaneseFontSubstitutes();
     QFont font;
     font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")});
     font.setPointSize(9);
