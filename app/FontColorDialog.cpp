@@ -4,7 +4,9 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -16,10 +18,21 @@ QIcon Swatch(QRgb rgb)
     pixmap.fill(QColor::fromRgb(rgb));
     return QIcon(pixmap);
 }
+
+// A family missing on this system is shown as the family drawn for it, so
+// that a change of size or style alone keeps the look of the text.
+QFont Shown(const QFont& font)
+{
+    if (QFontDatabase::hasFamily(font.family()))
+        return font;
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    return shown;
+}
 }  // namespace
 
 TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidget* parent)
-    : QDialog(parent), m_font(font), m_fonts(new QFontDialog(font, this)), m_colors(new QComboBox(this))
+    : QDialog(parent), m_font(font), m_fonts(new QFontDialog(Shown(font), this)), m_colors(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("フォント"));
     // The chooser is embedded as a plain widget; this dialog has the buttons.

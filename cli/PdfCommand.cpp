@@ -81,6 +81,15 @@ TPrintMemo MemoToPrint(const TQuorvexDataAccessSystem& store, const std::string&
     return memo;
 }
 
+// The PDF must never replace the document it is made from, also through a
+// link or another spelling of its path.
+void CheckOutputIsNotDocument(const std::string& fileName, const std::string& out)
+{
+    std::error_code error;
+    if (std::filesystem::equivalent(fileName, out, error))
+        throw UsageError("OUT に文書ファイル自身は指定できません: " + out);
+}
+
 // Qt's notes about its environment (no runtime folder, no display) are
 // not the command's business; its errors still go to the error output.
 void KeepQtErrorsOnly(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -124,6 +133,7 @@ private:
 void PdfCommand(const ArgumentList& args, CommandIo&)
 {
     const std::string& fileName = args.Positional(0);
+    CheckOutputIsNotDocument(fileName, args.Positional(1));
     const std::optional<std::string> preview = OptionValue(args, "--preview");
     const std::optional<std::string> memoTitle = OptionValue(args, "--memo");
     if (args.HasFlag("--info") && !memoTitle)

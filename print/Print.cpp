@@ -1,6 +1,7 @@
 #include "Print.h"
 
 #include "Dialogs.h"
+#include "FontSubstitutes.h"
 #include "Guard.h"
 #include "JobProgress.h"
 #include "PdfDraft.h"
@@ -30,7 +31,8 @@ Widget* Make(QWidget* parent, const char* name, const QString& caption, QRect pl
     return widget;
 }
 
-// A read-only description box that wraps its text.
+// A read-only description box that wraps its text. It holds four lines of
+// the dialog's font: a font with every style and a long family name.
 QPlainTextEdit* MakeDescription(QWidget* parent, const char* name, QRect place)
 {
     auto* box = new QPlainTextEdit(parent);
@@ -100,6 +102,7 @@ TfrmPrint::TfrmPrint(TPrintHost& host, QWidget* parent)
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));
     // The design font, or on systems without it the IPA font of its kind.
+    RegisterJapaneseFontSubstitutes();
     QFont font;
     font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic")});
     font.setPointSize(9);
@@ -150,7 +153,7 @@ void TfrmPrint::CreateFontGroup()
     GroupBox2 = Make<QGroupBox>(this, "GroupBox2", QStringLiteral("フォント"), {216, 8, 313, 177});
     btnGeneralFontSetUp = Make<QPushButton>(GroupBox2, "btnGeneralFontSetUp", QStringLiteral("設定(&S)"),
                                             {8, 22, 90, 25});
-    memGeneralFont = MakeDescription(GroupBox2, "memGeneralFont", {144, 20, 161, 41});
+    memGeneralFont = MakeDescription(GroupBox2, "memGeneralFont", {144, 20, 161, 52});
     CreateTextOptionPanel();
 }
 
@@ -172,7 +175,7 @@ void TfrmPrint::CreateTextOptionPanel()
     btnTextFontSetUp = Make<QPushButton>(Panel1, "btnTextFontSetUp", QStringLiteral("テキスト独自の設定(&X)"),
                                          {6, 52, 134, 25});
     btnTextFontSetUp->setEnabled(false);
-    memTextFont = MakeDescription(Panel1, "memTextFont", {142, 50, 161, 41});
+    memTextFont = MakeDescription(Panel1, "memTextFont", {142, 50, 161, 53});
     memTextFont->setEnabled(false);
 }
 

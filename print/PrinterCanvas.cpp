@@ -1,38 +1,14 @@
 #include "PrinterCanvas.h"
 
 #include "Exceptions.h"
+#include "FontSubstitutes.h"
 
 #include <QFile>
 #include <QPrinter>
 
-namespace {
-// The Japanese fonts of the design, which Linux lacks and fontconfig does
-// not alias, are printed in the IPA fonts of the same kind.
-void AddJapaneseFontSubstitutes()
-{
-    const QStringList proportionalGothic = {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")};
-    const QStringList gothic = {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")};
-    const QStringList proportionalMincho = {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho")};
-    const QStringList mincho = {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")};
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), proportionalGothic);
-    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), proportionalGothic);
-    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), proportionalGothic);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), gothic);
-    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), gothic);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"), proportionalMincho + gothic);
-    QFont::insertSubstitutions(QStringLiteral("MS PMincho"), proportionalMincho + gothic);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), mincho + gothic);
-    QFont::insertSubstitutions(QStringLiteral("MS Mincho"), mincho + gothic);
-}
-}  // namespace
-
 TPrinterCanvas::TPrinterCanvas(QPrinter& printer) : printer_(printer)
 {
-    static const bool substituted = [] {
-        AddJapaneseFontSubstitutes();
-        return true;
-    }();
-    (void)substituted;
+    RegisterJapaneseFontSubstitutes();
     ApplyFont();
 }
 
@@ -72,6 +48,10 @@ void TPrinterCanvas::BeginDoc()
     aborted_ = false;
     if (!painter_.begin(&printer_))
         throw Exception("印刷を開始できません。プリンタの設定を確かめてください。");
+    // The printer's paint engine outlives the painter and keeps the pen of
+    // its last job, while a new painter takes its own default pen as set:
+    // a pen that differs makes the painter hand the job's first colour on.
+    painter_.setPen(Qt::NoPen);
     page_ = 1;
     // The printer works the page out anew at every query; it holds for the job.
     pageWidth_ = printer_.width();

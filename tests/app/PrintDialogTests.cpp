@@ -192,6 +192,30 @@ TEST_F(PrintDialogTest, FontDescriptions)
         EXPECT_TRUE(TfrmPrint::DescribeFont(QFont(), QColor(colors[i])).endsWith(": " + names[i])) << i;
 }
 
+// A font with every style and a long family name is described whole.
+TEST_F(PrintDialogTest, LongFontDescriptionsFitTheirBoxes)
+{
+    Start();
+    Open();
+    Child<QCheckBox>("chkIncludeTextPrev")->setChecked(true);
+    Child<QComboBox>("cbTextOption")->setCurrentIndex(3);
+    QFont font(QStringLiteral("DejaVu Sans Condensed"), 12);
+    font.setBold(true);
+    font.setItalic(true);
+    font.setUnderline(true);
+    font.setStrikeOut(true);
+    for (const auto& [button, name] : {std::pair{"btnGeneralFontSetUp", "memGeneralFont"},
+                                       std::pair{"btnTextFontSetUp", "memTextFont"}}) {
+        m_dialogs.ExpectFont(font, QColor(0xFF00FF));
+        Child<QPushButton>(button)->click();
+        auto* box = Child<QPlainTextEdit>(name);
+        const QRect room = box->viewport()->rect();
+        const QRect needed = box->fontMetrics().boundingRect(
+            QRect(0, 0, room.width(), 1000), Qt::TextWordWrap, box->toPlainText());
+        EXPECT_LE(needed.height(), room.height()) << name << ": " << box->toPlainText().toStdString();
+    }
+}
+
 TEST_F(PrintDialogTest, GeneralFontAndEditorFontChooseTheirColour)
 {
     Start();

@@ -2,12 +2,14 @@
 // buttons while they run.
 #include "AppFixture.h"
 #include "ChmManager.h"
+#include "FontSubstitutes.h"
 #include "HelpViewer.h"
 #include "QtDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -89,6 +91,25 @@ TEST(QtDialogs, FontDialogOffersTheSixteenColours)
     EXPECT_EQ(color, QColor(0x000080));
     EXPECT_EQ(font.family(), "No Such Font Family");  // left as shown: kept
     EXPECT_EQ(font.pointSize(), 11);
+}
+
+TEST(QtDialogs, FontDialogShowsAMissingFamilyAsTheFamilyDrawn)
+{
+    RegisterJapaneseFontSubstitutes();
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* fonts = modal->findChild<QFontDialog*>();
+        ASSERT_NE(fonts, nullptr);
+        QFont bigger = fonts->currentFont();
+        bigger.setPointSize(12);  // only the size is changed
+        fonts->setCurrentFont(bigger);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+    QColor color = Qt::black;
+    EXPECT_TRUE(dialogs.ChooseFont(font, color));
+    EXPECT_EQ(font.family(), "IPAPGothic");
+    EXPECT_EQ(font.pointSize(), 12);
 }
 
 TEST_F(AppTest, HelpCommandOpensTheHelpFileOnItsContents)

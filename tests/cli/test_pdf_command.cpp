@@ -78,6 +78,13 @@ TEST_F(PdfCommandTest, FailuresLeaveTheOutputUntouched)
          })
         EXPECT_EQ(Run(args).status, 2) << ::testing::PrintToString(args);
     EXPECT_EQ(FileBytes(out), "keep");
+    // The document itself, by another path or a link, is never replaced.
+    const std::string before = FileBytes(document);
+    fs::create_symlink(document, Pdf("link.vlr"));
+    for (const std::string& same : {document, (folder / "." / "memos.vlr").string(), Pdf("link.vlr")})
+        EXPECT_EQ(Run({"pdf", document, same}).status, 2) << same;
+    EXPECT_EQ(FileBytes(document), before);
+    fs::remove(Pdf("link.vlr"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
 }
 
