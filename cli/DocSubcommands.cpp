@@ -112,8 +112,17 @@ void SearchCommand(const ArgumentList& args, CommandIo& io)
     PrintTitles(store, SearchMemos(store, keywords), io.out);
 }
 
+void CheckOutputIsNotDocument(const std::string& fileName, const std::string& out)
+{
+    std::error_code error;
+    if (std::filesystem::equivalent(fileName, out, error))
+        throw UsageError("OUT に文書ファイル自身は指定できません: " + out);
+}
+
 void CsvCommand(const ArgumentList& args, CommandIo& io)
 {
+    if (args.Positional().size() > 1)
+        CheckOutputIsNotDocument(args.Positional(0), args.Positional(1));
     TQuorvexDataAccessSystem store;
     Load(store, args.Positional(0));
     std::ostringstream csv;

@@ -9,11 +9,16 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 struct CommandIo {
     std::istream& in;
     std::ostream& out;
 };
+
+// An output file must never replace the document it is made from, also
+// through a link or another spelling of its path: raises UsageError.
+void CheckOutputIsNotDocument(const std::string& fileName, const std::string& out);
 
 // list FILE: the titles, one a line, in row order.
 void ListCommand(const ArgumentList& args, CommandIo& io);

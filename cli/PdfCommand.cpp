@@ -1,6 +1,7 @@
 #include "PdfCommand.h"
 
 #include "Cp932Codec.h"
+#include "DocSubcommands.h"
 #include "Exceptions.h"
 #include "KeywordText.h"
 #include "MemoDocument.h"
@@ -79,15 +80,6 @@ TPrintMemo MemoToPrint(const TQuorvexDataAccessSystem& store, const std::string&
     memo.Text = record.Text;
     memo.Stored = true;
     return memo;
-}
-
-// The PDF must never replace the document it is made from, also through a
-// link or another spelling of its path.
-void CheckOutputIsNotDocument(const std::string& fileName, const std::string& out)
-{
-    std::error_code error;
-    if (std::filesystem::equivalent(fileName, out, error))
-        throw UsageError("OUT に文書ファイル自身は指定できません: " + out);
 }
 
 // Qt's notes about its environment (no runtime folder, no display) are

@@ -66,6 +66,10 @@ TEST_F(DocCommandTest, CsvIsTheExportByteForByte)
     EXPECT_EQ(fs::status(out).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     // Nothing is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    // The document itself, by another spelling, is never replaced.
+    const std::string before = FileBytes(document);
+    EXPECT_EQ(Run({"csv", document, (folder / "." / fs::path(document).filename()).string()}).status, 2);
+    EXPECT_EQ(FileBytes(document), before);
 }
 
 TEST_F(DocCommandTest, CsvOfAnEmptyDocumentIsAnEmptyFile)
