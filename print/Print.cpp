@@ -97,7 +97,7 @@ TColoredFont DesignFont()
 }  // namespace
 
 TfrmPrint::TfrmPrint(TPrintHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), fdGeneral(DesignFont()), fdText(DesignFont())
+    : QDialog(parent), m_host(host), fdGeneral(DesignFont()), fdText(DesignFont()), m_printer(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));

@@ -88,5 +88,7 @@ private:
     QPushButton* btnCancel = nullptr;
     TColoredFont fdGeneral;
     TColoredFont fdText;
-    QPrinter m_printer;  // what the printer setup chooses; kept for the whole run
+    // What the printer setup chooses, kept for the whole run; at the printer's
+    // own resolution, which the layout's units are, as vellora-doc pdf prints.
+    QPrinter m_printer;
 };
