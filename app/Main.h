@@ -21,6 +21,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <string_view>
+
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -159,6 +161,7 @@ private:
     void MemoImportFromTextFileExecute();
     // SaveDialog2 set up for one export; the chosen path, empty when cancelled.
     QString ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt);
+    void WriteExport(const QString& path, std::string_view bytes);
     void ImportTextFile(const QString& path);
 
     // PrintCommands.cpp

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "Cp932Codec.h"
+#include "Exceptions.h"
 #include "FileDialog.h"
 #include "FileIO.h"
 #include "InputFile.h"
@@ -57,6 +58,15 @@ QString TfrmMain::ChooseExportFile(const QString& filter, const QString& title, 
     return path;
 }
 
+// An export never replaces the open document's own file: the overwrite
+// question names only the file, and the memos would be gone with it.
+void TfrmMain::WriteExport(const QString& path, std::string_view bytes)
+{
+    if (!DocumentFileName().isEmpty() && QFileInfo(path) == QFileInfo(DocumentFileName()))
+        throw Exception("ファイル " + FileName(path) + " は開いている文書です。 書き出し先には使えません");
+    WriteFileAtomically(FileName(path), bytes);
+}
+
 // The whole file is made in memory and then replaces the old one: a failure
 // leaves no half-written file and reaches the error box.
 void TfrmMain::FileExportToCSVFileExecute()
@@ -66,7 +76,7 @@ void TfrmMain::FileExportToCSVFileExecute()
         return;
     std::ostringstream csv;
     ExportMemosCsv(m_manager->Store(), csv);
-    WriteFileAtomically(FileName(path), csv.str());
+    WriteExport(path, csv.view());
 }
 
 void TfrmMain::MemoExportToTextFileExecute()
@@ -77,7 +87,7 @@ void TfrmMain::MemoExportToTextFileExecute()
         return;
     // Converted before the file is touched: an unmappable character writes nothing.
     const std::string bytes = DocumentText(memo->Editor()->toPlainText());
-    WriteFileAtomically(FileName(path), bytes);
+    WriteExport(path, bytes);
 }
 
 void TfrmMain::MemoImportFromTextFileExecute()

@@ -107,6 +107,20 @@ TEST_F(TransferTest, CsvOfAnEmptyDocumentIsAnEmptyFile)
     EXPECT_TRUE(m_dialogs.TakeErrors().isEmpty());
 }
 
+TEST_F(TransferTest, ExportNeverReplacesTheOpenDocument)
+{
+    Start();
+    AddMemo("m");
+    m_dialogs.ExpectSave(FilePath("doc.vlr"));
+    Main().RunCommand("FileSaveAs1");
+    const std::string before = Bytes(FilePath("doc.vlr"));
+    m_dialogs.ExpectSave(FilePath("./doc.vlr"));
+    Main().RunCommand("FileExportToCSVFile");
+    EXPECT_EQ(m_dialogs.TakeErrors(),
+              QStringList({"ファイル " + FilePath("doc.vlr") + " は開いている文書です。 書き出し先には使えません"}));
+    EXPECT_EQ(Bytes(FilePath("doc.vlr")), before);
+}
+
 TEST_F(TransferTest, CsvDialogHasItsTitleFilterAndExtension)
 {
     Start();
