@@ -36,6 +36,16 @@ TEST_F(DocCommandTest, AddCreatesTheDocumentThenListShowAndSearchReadIt)
     EXPECT_EQ(Run({"search", document, "a"}).out, "");
 }
 
+// A link whose target is missing yet: add creates the target, the link stays.
+TEST_F(DocCommandTest, AddThroughALinkToAMissingDocumentCreatesItsTarget)
+{
+    const fs::path link = folder / "link.vlr";
+    fs::create_symlink("memos.vlr", link);
+    EXPECT_EQ(Run({"add", link.string(), "a"}, "x").status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Run({"list", document}).out, "a\n");
+}
+
 TEST_F(DocCommandTest, AddReplacesTheMemoOfThatTitle)
 {
     Add("m", {"old"}, "old");
