@@ -9,6 +9,7 @@
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
 
+#include <QFileInfo>
 #include <optional>
 
 void TfrmMain::BindDocumentCommands()
@@ -90,13 +91,25 @@ void TfrmMain::FileSave1Execute()
         m_manager->SetDocumentModified(false);
 }
 
+// Whether fileName names the file the document was loaded from or saved to.
+bool TfrmMain::IsDocumentFile(const QString& fileName) const
+{
+    if (m_documentFileName.isEmpty())
+        return false;
+    const QString canonical = QFileInfo(fileName).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(m_documentFileName).canonicalFilePath();
+}
+
 void TfrmMain::FileSaveAs1Execute()
 {
     const QString path = SaveDialog1->Save(m_dialogs);
     if (path.isEmpty())
         return;
-    // The save dialog has asked about replacing an existing file.
-    WriteDocument(path, false);
+    // The save dialog has asked about replacing an existing file; the
+    // document's own file, changed by another program, is asked about as
+    // a save asks.
+    if (!WriteDocument(path, IsDocumentFile(path)))
+        return;
     SetDocumentFileName(path);
     m_manager->SetDocumentModified(false);
     SaveDialog1->RememberFolder(path);

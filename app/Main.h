@@ -152,6 +152,7 @@ private:
     // the user chose not to write over it.
     bool WriteDocument(const QString& fileName, bool askWhenChanged);
     bool AskOverwriteChangedFile(const QString& fileName);
+    bool IsDocumentFile(const QString& fileName) const;
     void ForgetDocumentName();
 
     // TransferCommands.cpp: export to CSV and text files, import of text files

@@ -21,11 +21,12 @@ void Load(TQuorvexDataAccessSystem& store, const std::string& fileName)
     LoadMemoDocument(store, fileName);
 }
 
-// The document, or a new one with the memo layout when the file is missing.
+// The document, or a new one with the memo layout when the file is missing
+// (also behind a link, whose target the save then creates).
 void LoadOrCreate(TQuorvexDataAccessSystem& store, const std::string& fileName)
 {
     std::error_code error;
-    const auto status = std::filesystem::symlink_status(fileName, error);
+    const auto status = std::filesystem::status(fileName, error);
     if (status.type() == std::filesystem::file_type::not_found)
         CreateMemoLayout(store);
     else

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 
 #include <exception>
+#include <new>
 #include <optional>
 
 namespace {
@@ -14,6 +15,8 @@ std::optional<QString> ErrorOf(const std::function<void()>& work)
     try {
         work();
         return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("メモリが足りません");
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     } catch (...) {

@@ -2,7 +2,8 @@
 // was read writes a text that reads back to the same document; an entry
 // the text form can hold is stored, reads back as written after a write
 // and a read, and leaves every other entry as it was; one it cannot hold
-// is refused with the settings error and changes nothing.
+// is refused with the settings error and changes nothing. Storing never
+// turns a file the settings reader takes into one it refuses.
 //
 // Input: one byte choosing the text's form (UTF-8, or UTF-16 units as
 // they come, lone surrogates included), then the text. When the text
@@ -10,6 +11,7 @@
 // section, key and value stored; otherwise an entry in the first section.
 #include "FuzzCheck.h"
 #include "IniDocument.h"
+#include "IniFileText.h"
 #include "SavePropError.h"
 
 #include <QString>
@@ -52,15 +54,26 @@ std::pair<QString, Entry> Split(const QString& input)
     return {input, {section, QStringLiteral("Key"), parts.back()}};
 }
 
-bool HasLineBreak(const QString& text) { return text.contains(u'\r') || text.contains(u'\n'); }
+// Line breaks and the other control characters but the tab: the reader
+// ends a line at the first and refuses a file holding the others.
+bool HasControlCharacter(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 && c != u'\t')
+            return true;
+    return false;
+}
 
-// What the text form cannot hold: a line break anywhere, or a key that
-// would not read back as the name of its line.
+// What the text form cannot hold: a control character anywhere, or a key
+// that would not read back as the name of its line.
 bool Unstorable(const Entry& entry)
 {
-    return HasLineBreak(entry.section) || HasLineBreak(entry.key) || HasLineBreak(entry.value) ||
-           entry.key.contains(u'=') || entry.key.startsWith(u';') || entry.key.startsWith(u'[');
+    return HasControlCharacter(entry.section) || HasControlCharacter(entry.key) ||
+           HasControlCharacter(entry.value) || entry.key.contains(u'=') || entry.key.startsWith(u';') ||
+           entry.key.startsWith(u'[');
 }
+
+bool ReaderTakes(const QString& text) { return TIniFileText::Decode(text.toUtf8()).has_value(); }
 
 bool SameSections(const TIniDocument& a, const TIniDocument& b)
 {
@@ -124,6 +137,7 @@ void CheckStore(TIniDocument document, const Entry& entry)
         return;
     }
     Require(!Unstorable(entry), "an entry the text form cannot hold was stored");
+    Require(!ReaderTakes(textBefore) || ReaderTakes(document.ToText()), "a stored entry made the file unreadable");
     Require(document.Value(entry.section, entry.key) == entry.value, "a stored value does not read back");
     const TIniDocument reread = Reread(document);
     Require(reread.Value(entry.section, entry.key) == entry.value, "a written value does not read back");

@@ -3,11 +3,15 @@
 #include "AsciiText.h"
 #include "SavePropError.h"
 
+#include <algorithm>
+
 namespace {
 
-bool HasLineBreak(QStringView text)
+// Line breaks would end the line; any other control character but the tab
+// would make the whole file read as no text (see TIniFileText::Decode).
+bool HasControlCharacter(QStringView text)
 {
-    return text.contains(u'\r') || text.contains(u'\n');
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
 }
 
 bool IsSectionHeader(QStringView line)
@@ -116,12 +120,12 @@ std::optional<QString> TIniDocument::Value(QStringView section, QStringView key)
 
 void TIniDocument::CheckEntry(const QString& section, const QString& key, const QString& value)
 {
-    if (HasLineBreak(section))
-        throw ESavePropError(QStringLiteral("設定のセクション名に改行は使えません: %1").arg(section));
-    if (HasLineBreak(key) || key.contains(u'=') || key.startsWith(u';') || key.startsWith(u'['))
-        throw ESavePropError(QStringLiteral("設定のキー名 %1 は使えません (改行と \"=\" は使えず、\";\" と \"[\" で始めることもできません)").arg(key));
-    if (HasLineBreak(value))
-        throw ESavePropError(QStringLiteral("設定の値に改行は使えません (セクション名 %1、キー名 %2)").arg(section, key));
+    if (HasControlCharacter(section))
+        throw ESavePropError(QStringLiteral("設定のセクション名に改行や制御文字は使えません: %1").arg(section));
+    if (HasControlCharacter(key) || key.contains(u'=') || key.startsWith(u';') || key.startsWith(u'['))
+        throw ESavePropError(QStringLiteral("設定のキー名 %1 は使えません (改行、制御文字と \"=\" は使えず、\";\" と \"[\" で始めることもできません)").arg(key));
+    if (HasControlCharacter(value))
+        throw ESavePropError(QStringLiteral("設定の値に改行や制御文字は使えません (セクション名 %1、キー名 %2)").arg(section, key));
 }
 
 void TIniDocument::SetValue(const QString& section, const QString& key, const QString& value)

@@ -46,7 +46,8 @@ public:
     // digits (key compared with letter case), in document order.
     QStringList NumberedValues(QStringView section, QStringView key) const;
 
-    // Refuses what the text form cannot hold: a line break anywhere, a "="
+    // Refuses what the text form cannot hold: a line break or another
+    // control character (the tab excepted) anywhere, a "="
     // in the key, or a key that begins with ";" or "[" (a comment or a
     // section header when read back).
     static void CheckEntry(const QString& section, const QString& key, const QString& value);

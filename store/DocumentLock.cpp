@@ -24,6 +24,10 @@ constexpr auto kPollInterval = std::chrono::milliseconds(5);
 TDocumentLock::TDocumentLock(const std::string& fileName)
     : folder_(::open(FolderOf(FinalTarget(fileName)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
+    // The lock needs the folder open for reading, which a folder that may
+    // be written but not listed refuses.
+    if (!folder_.Valid() && errno == EACCES)
+        Refuse(fileName, "フォルダーの内容を読み取れないため、他のプログラムの書き込みと調整できません");
     if (!folder_.Valid())
         Refuse(fileName, FileErrorCause(errno));
     const auto deadline = std::chrono::steady_clock::now() + kPatience;

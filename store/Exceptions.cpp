@@ -55,7 +55,10 @@ EConvertError::EConvertError(Wanted wanted, const std::string& textUtf8)
 {
 }
 
-EFOpenError::EFOpenError(const std::string& fileName) : Exception("ファイル " + fileName + " は開けません") {}
+EFOpenError::EFOpenError(const std::string& fileName, int error)
+    : Exception("ファイル " + fileName + " は開けません (" + ReadErrorCause(error) + ")")
+{
+}
 
 EFCreateError::EFCreateError(const std::string& fileName) : Exception("ファイル " + fileName + " を作成できません")
 {
@@ -87,6 +90,18 @@ std::string FileErrorCause(int error)
     default: break;
     }
     return std::strerror(error);
+}
+
+std::string ReadErrorCause(int error)
+{
+    switch (error) {
+    case ENOENT: return "ファイルがありません";
+    case EACCES:
+    case EPERM: return "読み取りが許可されていません";
+    case EISDIR: return "ファイルではなくフォルダーです";
+    case ELOOP: return "シンボリックリンクが循環しています";
+    default: return FileErrorCause(error);
+    }
 }
 
 EDamagedDocument::EDamagedDocument(const std::string& fileName, const std::string& detail)

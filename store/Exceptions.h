@@ -45,9 +45,10 @@ public:
 };
 
 // File errors; FileName is the platform path (UTF-8).
+// "ファイル %s は開けません", followed by the cause when one is known.
 class EFOpenError : public Exception {
 public:
-    explicit EFOpenError(const std::string& fileName);
+    EFOpenError(const std::string& fileName, int error);
 };
 
 // "ファイル %s を作成できません", followed by the cause when one is known.
@@ -61,6 +62,8 @@ public:
 // Why a file operation failed, in words for the user: Japanese for the
 // common causes (disk full, no permission, ...), the system's text otherwise.
 std::string FileErrorCause(int error);
+// The same for reading a file.
+std::string ReadErrorCause(int error);
 
 // A document file whose data ends early or is otherwise unreadable.
 class EDamagedDocument : public Exception {

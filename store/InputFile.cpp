@@ -11,8 +11,10 @@ TInputFile::TInputFile(const std::string& fileName, Kinds kinds)
 {
     // The kind is taken from the open file, so it cannot change in between.
     struct stat info;
-    if (!fd_.Valid() || ::fstat(fd_.Get(), &info) != 0 || S_ISDIR(info.st_mode))
-        throw EFOpenError(fileName);
+    if (!fd_.Valid() || ::fstat(fd_.Get(), &info) != 0)
+        throw EFOpenError(fileName, errno);
+    if (S_ISDIR(info.st_mode))
+        throw EFOpenError(fileName, EISDIR);
     regular_ = S_ISREG(info.st_mode);
     identity_ = TFileIdentity(info);
     if (kinds == Kinds::RegularOnly && !regular_)
@@ -27,7 +29,7 @@ std::size_t TInputFile::Read(char* into, std::size_t size)
         if (got >= 0)
             return static_cast<std::size_t>(got);
         if (errno != EINTR)
-            throw EFOpenError(fileName_);
+            throw EFOpenError(fileName_, errno);
     }
 }
 

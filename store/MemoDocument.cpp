@@ -4,6 +4,7 @@
 #include "Exceptions.h"
 #include "KeywordText.h"
 
+#include <new>
 #include <string_view>
 
 namespace {
@@ -141,7 +142,12 @@ void CheckMemoLayout(const TQuorvexDataAccessSystem& store, const std::string& f
 void LoadMemoDocument(TQuorvexDataAccessSystem& store, const std::string& fileName, TInputFile::Kinds kinds)
 {
     TQuorvexDataAccessSystem loaded;
-    loaded.LoadFromFile(fileName, DocumentKey, kinds);
+    try {
+        loaded.LoadFromFile(fileName, DocumentKey, kinds);
+    } catch (const std::bad_alloc&) {
+        // A damaged or huge document can ask for more than the machine has.
+        throw Exception("メモリが足りません (ファイル " + fileName + ")");
+    }
     CheckMemoLayout(loaded, fileName);
     store.Swap(loaded);
 }

@@ -2,6 +2,7 @@
 // and input that is not a regular file: one clear message each, and the
 // program goes on with the untitled empty document.
 #include "AppFixture.h"
+#include "Guard.h"
 #include "MemoDocument.h"
 #include "MemoListModel.h"
 #include "QuorvexDataAccessSystem.h"
@@ -160,6 +161,13 @@ TEST_F(DamagedDocumentTest, IdleErrorIsShownOnceAndNeverFromInsideItsBox)
     EXPECT_EQ(model->data(model->index(0, TMemoListModel::ColTitle), Qt::DisplayRole), QVariant());
     model->sort(TMemoListModel::ColUpdate, Qt::AscendingOrder);
     Manager().Store().Swap(bare);
+}
+
+// Running out of memory (a huge or damaged document) is said in words.
+TEST_F(DamagedDocumentTest, OutOfMemoryIsSaidInWords)
+{
+    RunGuarded(m_dialogs, [] { throw std::bad_alloc(); });
+    EXPECT_EQ(m_dialogs.TakeErrors(), QStringList{"メモリが足りません"});
 }
 
 // A keyword that code page 932 cannot hold finds nothing, silently, and a

@@ -267,3 +267,32 @@ TEST_F(AppTest, SavingOverAFileChangedOnDiskAsksFirst)
     Main().RunCommand("FileSave1");
     EXPECT_EQ(titlesOnDisk().size(), 3);
 }
+
+// Save As onto the document's own file, changed on disk since: the same
+// question; a No writes nothing and the document stays modified.
+TEST_F(AppTest, SaveAsOntoTheDocumentsChangedFileAsksFirst)
+{
+    const QString path = FilePath("doc.vlr");
+    Start();
+    AddMemo("mine");
+    m_dialogs.ExpectSave(path);
+    Main().RunCommand("FileSaveAs1");
+    TQuorvexDataAccessSystem other;
+    CreateMemoLayout(other);
+    other.SaveToFile(path.toStdString(), DocumentKey);
+    AddMemo("more");
+
+    m_dialogs.ExpectSave(path);
+    m_dialogs.ExpectMessage('"' + path + "\" は他のプログラムによって変更されています。 上書きしますか？", TMsgButton::No);
+    Main().RunCommand("FileSaveAs1");
+    EXPECT_TRUE(Manager().DocumentModified());
+    TQuorvexDataAccessSystem onDisk;
+    onDisk.LoadFromFile(path.toStdString(), DocumentKey);
+    EXPECT_EQ(MemoCount(onDisk), 0);
+
+    // Another file is the save dialog's concern alone.
+    m_dialogs.ExpectSave(FilePath("copy.vlr"));
+    Main().RunCommand("FileSaveAs1");
+    EXPECT_FALSE(Manager().DocumentModified());
+    EXPECT_EQ(Main().DocumentFileName(), FilePath("copy.vlr"));
+}

@@ -97,3 +97,17 @@ TEST_F(SettingsFile, FolderWithALineBreakIsNotStoredAndEverythingElseIs)
                                        {"View", "EditorFont.Name"}, {"Manager", "FileName"}, {"ListView", "Column.Width0"}})
         EXPECT_TRUE(IniHas(section, key)) << section << "/" << key;
 }
+
+// A folder whose name holds a control character, which the file's text
+// cannot carry: it is not stored, and the next start reads the file.
+TEST_F(SettingsFile, FolderWithAControlCharacterLeavesTheFileReadable)
+{
+    WriteBytes(IniPath(), "[OpenDialog1]\r\nInitialDir=/tmp\r\n");
+    Start();
+    Main().findChild<TFileDialog*>("OpenDialog1")->SetInitialDir(QStringLiteral("/tmp/a\x01" "b"));
+    Exit();
+    EXPECT_EQ(m_dialogs.TakeErrors().size(), 1);
+    Start();
+    EXPECT_EQ(m_dialogs.TakeErrors(), QStringList());
+    EXPECT_EQ(IniString("OpenDialog1", "InitialDir"), "/tmp");
+}

@@ -36,6 +36,16 @@ TEST_F(DocCommandTest, AddCreatesTheDocumentThenListShowAndSearchReadIt)
     EXPECT_EQ(Run({"search", document, "a"}).out, "");
 }
 
+// A link whose target is missing yet: add creates the target, the link stays.
+TEST_F(DocCommandTest, AddThroughALinkToAMissingDocumentCreatesItsTarget)
+{
+    const fs::path link = folder / "link.vlr";
+    fs::create_symlink("memos.vlr", link);
+    EXPECT_EQ(Run({"add", link.string(), "a"}, "x").status, 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Run({"list", document}).out, "a\n");
+}
+
 TEST_F(DocCommandTest, AddReplacesTheMemoOfThatTitle)
 {
     Add("m", {"old"}, "old");
@@ -164,6 +174,39 @@ TEST_F(DocCommandTest, ConcurrentAddsLoseNoMemo)
 #if !defined(__SANITIZE_ADDRESS__)
 // A document needing more memory than there is ends with words, not a
 // library's exception name. The child's address space is capped.
+// A folder the user may write but not list cannot be locked: add says so
+// rather than blaming the write permission.
+TEST_F(DocCommandTest, AddInAFolderThatCannotBeListedSaysWhy)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    ASSERT_EQ(Run({"add", document, "a"}, "x").status, 0);
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0311), 0);
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        const Result result = dropped ? Run({"add", document, "b"}, "y") : Result{9, "", ""};
+        ::write(pipeFds[1], result.err.data(), result.err.size());
+        ::_exit(result.status);
+    }
+    ::close(pipeFds[1]);
+    char message[512] = {};
+    const ssize_t length = ::read(pipeFds[0], message, sizeof message - 1);
+    ::close(pipeFds[0]);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(std::string(message, length > 0 ? length : 0),
+              "vellora-doc: ファイル " + document +
+                  " を作成できません (フォルダーの内容を読み取れないため、他のプログラムの書き込みと調整できません)\n");
+    EXPECT_EQ(Run({"list", document}).out, "a\n");
+}
+
 TEST_F(DocCommandTest, RunningOutOfMemorySaysSo)
 {
     std::ofstream(document, std::ios::binary) << std::string(64 << 20, 'x');

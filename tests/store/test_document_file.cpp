@@ -338,9 +338,15 @@ TEST_F(DocumentFileTest, DamagedFilesRaiseAndLeaveTheStoreAsItWas)
         store.LoadFromFile(missing, DocumentKey);
         ADD_FAILURE() << "missing file loaded";
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.what(), "ファイル " + missing + " は開けません");
+        EXPECT_EQ(e.what(), "ファイル " + missing + " は開けません (ファイルがありません)");
     }
     EXPECT_EQ(Dump(store), before);
+    try {
+        store.LoadFromFile(folder.string(), DocumentKey);
+        ADD_FAILURE() << "folder loaded";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.what(), "ファイル " + folder.string() + " は開けません (ファイルではなくフォルダーです)");
+    }
 
     // Every prefix of a real document fails cleanly.
     const std::string example = Unscramble(ReadFile(DataFile("example.vlr")), DocumentKey);
