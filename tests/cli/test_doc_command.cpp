@@ -171,9 +171,6 @@ TEST_F(DocCommandTest, ConcurrentAddsLoseNoMemo)
         EXPECT_GE(FindMemoRow(store, "memo" + std::to_string(i)), 0) << i;
 }
 
-#if !defined(__SANITIZE_ADDRESS__)
-// A document needing more memory than there is ends with words, not a
-// library's exception name. The child's address space is capped.
 // A folder the user may write but not list cannot be locked: add says so
 // rather than blaming the write permission.
 TEST_F(DocCommandTest, AddInAFolderThatCannotBeListedSaysWhy)
@@ -183,57 +180,32 @@ TEST_F(DocCommandTest, AddInAFolderThatCannotBeListedSaysWhy)
     ASSERT_EQ(Run({"add", document, "a"}, "x").status, 0);
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0311), 0);
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        const Result result = dropped ? Run({"add", document, "b"}, "y") : Result{9, "", ""};
-        ::write(pipeFds[1], result.err.data(), result.err.size());
-        ::_exit(result.status);
-    }
-    ::close(pipeFds[1]);
-    char message[512] = {};
-    const ssize_t length = ::read(pipeFds[0], message, sizeof message - 1);
-    ::close(pipeFds[0]);
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const Result result = RunInChild([] { return ::setgid(65534) == 0 && ::setuid(65534) == 0; },
+                                     {"add", document, "b"}, "y");
     ::chmod(folder.c_str(), 0755);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    EXPECT_EQ(std::string(message, length > 0 ? length : 0),
-              "vellora-doc: ファイル " + document +
-                  " を作成できません (フォルダーの内容を読み取れないため、他のプログラムの書き込みと調整できません)\n");
+    EXPECT_EQ(result, (Result{1, "",
+                              "vellora-doc: ファイル " + document +
+                                  " を作成できません (フォルダーの内容を読み取れないため、他のプログラムの書き込みと調整できません)\n"}));
     EXPECT_EQ(Run({"list", document}).out, "a\n");
 }
 
+#if !defined(__SANITIZE_ADDRESS__)
+// A document needing more memory than there is ends with words, not a
+// library's exception name. The child's address space is capped.
 TEST_F(DocCommandTest, RunningOutOfMemorySaysSo)
 {
     std::ofstream(document, std::ios::binary) << std::string(64 << 20, 'x');
-    int pipeFds[2];
-    ASSERT_EQ(::pipe(pipeFds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::ifstream statm("/proc/self/statm");
-        unsigned long pages = 0;
-        statm >> pages;
-        const rlim_t cap = pages * ::sysconf(_SC_PAGESIZE) + (16 << 20);
-        const rlimit limit{cap, cap};
-        ::setrlimit(RLIMIT_AS, &limit);
-        const Result result = Run({"check", document});
-        ::write(pipeFds[1], result.err.data(), result.err.size());
-        ::_exit(result.status);
-    }
-    ::close(pipeFds[1]);
-    char message[512] = {};
-    const ssize_t length = ::read(pipeFds[0], message, sizeof message - 1);
-    ::close(pipeFds[0]);
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    EXPECT_EQ(std::string(message, length > 0 ? length : 0),
-              "vellora-doc: メモリが足りません (ファイル " + document + ")\n");
+    const Result result = RunInChild(
+        [] {
+            std::ifstream statm("/proc/self/statm");
+            unsigned long pages = 0;
+            statm >> pages;
+            const rlim_t cap = pages * ::sysconf(_SC_PAGESIZE) + (16 << 20);
+            const rlimit limit{cap, cap};
+            return ::setrlimit(RLIMIT_AS, &limit) == 0;
+        },
+        {"check", document});
+    EXPECT_EQ(result, (Result{1, "", "vellora-doc: メモリが足りません (ファイル " + document + ")\n"}));
 }
 #endif
 
