@@ -16,7 +16,8 @@ work=$1
 app=$!
 win=""
 for _ in $(seq 100); do
-    win=$(xdotool search --name '^Vellora$' 2>/dev/null | head -n 1 || true)
+    # Only a mapped window takes the focus; Qt also makes unmapped ones.
+    win=$(xdotool search --onlyvisible --name '^Vellora$' 2>/dev/null | head -n 1 || true)
     [ -n "$win" ] && break
     sleep 0.1
 done
@@ -24,7 +25,10 @@ if [ -z "$win" ]; then
     echo "the main window did not appear"; kill $app; exit 1
 fi
 sleep 0.5
-xdotool windowfocus --sync "$win"
+for _ in $(seq 20); do
+    xdotool windowfocus --sync "$win" 2>/dev/null && break
+    sleep 0.2
+done
 xdotool key --clearmodifiers alt+f
 sleep 0.5
 xdotool key x
