@@ -2,42 +2,15 @@
 """Writes the seed inputs of the fuzz targets, one folder per target."""
 import os
 import struct
+import sys
 
-KEY = bytes([0x13, 0x07, 0x2A, 0x05])
-
-
-def legacy(plain):
-    out = bytearray()
-    for i, p in enumerate(plain):
-        c = p + KEY[i % 4]
-        out.append(c - 255 if c > 255 else c)
-    return bytes(out)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "data"))
+from make_data import extended, i32, legacy, memos, text  # noqa: E402
 
 
 def scrambled(plain):
     """The legacy form, or the extended one where a plain 0xFF has none."""
-    if 0xFF not in plain:
-        return legacy(plain)
-    marker = bytes([0x00, 0x56, 0x4C, 0x52, 0x58, 0x1A, 0x01, 0x00])
-    return marker + bytes((p + KEY[i % 4]) & 0xFF for i, p in enumerate(plain))
-
-
-def text(s):
-    return s.encode("cp932") + b"\0"
-
-
-def i32(n):
-    return struct.pack("<i", n)
-
-
-def memos(rows):
-    """The memo layout with rows of (title, keywords, text, date serial)."""
-    out = b"\x01" + i32(1) + text("Memos") + i32(len(rows))
-    out += b"".join(text(r[0]) for r in rows) + i32(4)
-    for col, index in (("Title", 0), ("Keywords", 1), ("Text", 2)):
-        out += b"\x08" + text(col) + b"".join(b"\x00" + text(r[index]) for r in rows)
-    out += b"\x07" + text("Update") + b"".join(b"\x00" + struct.pack("<d", r[3]) for r in rows)
-    return out + b"\x01"
+    return extended(plain) if 0xFF in plain else legacy(plain)
 
 
 def stretched(document, start, length, kib, plain=False):

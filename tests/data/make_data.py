@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the small document files the store tests read.
+"""Writes the small document files the store tests read (run from this
+folder); its stream helpers also serve the fuzz seeds.
 
 Each file is built from a plain stream written out field by field here, then
 scrambled with the document key, so the bytes can be checked by hand."""
@@ -39,21 +40,22 @@ def memos(rows, rule=1):
     return out + bytes([rule])
 
 
-example = memos([("A", "", "x", 36892.0)])
-assert len(example) == 70
-files = {
-    "example.vlr": legacy(example),
-    "appended-byte.vlr": legacy(example + b"\x2A"),
-    "truncated-in-text.vlr": legacy(example[:30]),
-    "truncated-in-date.vlr": legacy(example[:66]),
-    "overcount.vlr": legacy(b"\x01" + i32(1) + text("Memos") + i32(1000) + text("A")),
-    "duplicate-tables.vlr": legacy(b"\x01" + i32(2) + text("T") + i32(0) + i32(0) + b"\x01"
-                                   + text("T") + i32(0) + i32(0) + b"\x01"),
-    "duplicate-rows.vlr": legacy(b"\x01" + i32(1) + text("T") + i32(2) + text("r") + text("r")
-                                 + i32(0) + b"\x02"),
-    # 2023-05-02: the date's double holds a 0xFF byte.
-    "extended.vlr": extended(memos([("日本語のメモ", "仕事,\"a b\"", "一行目\r\n二行目", 45048.0)])),
-}
-for name, data in files.items():
-    with open(name, "wb") as f:
-        f.write(data)
+if __name__ == "__main__":
+    example = memos([("A", "", "x", 36892.0)])
+    assert len(example) == 70
+    files = {
+        "example.vlr": legacy(example),
+        "appended-byte.vlr": legacy(example + b"\x2A"),
+        "truncated-in-text.vlr": legacy(example[:30]),
+        "truncated-in-date.vlr": legacy(example[:66]),
+        "overcount.vlr": legacy(b"\x01" + i32(1) + text("Memos") + i32(1000) + text("A")),
+        "duplicate-tables.vlr": legacy(b"\x01" + i32(2) + text("T") + i32(0) + i32(0) + b"\x01"
+                                       + text("T") + i32(0) + i32(0) + b"\x01"),
+        "duplicate-rows.vlr": legacy(b"\x01" + i32(1) + text("T") + i32(2) + text("r") + text("r")
+                                     + i32(0) + b"\x02"),
+        # 2023-05-02: the date's double holds a 0xFF byte.
+        "extended.vlr": extended(memos([("日本語のメモ", "仕事,\"a b\"", "一行目\r\n二行目", 45048.0)])),
+    }
+    for name, data in files.items():
+        with open(name, "wb") as f:
+            f.write(data)
