@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QKeySequence>
-#include <QRegularExpression>
 
 TCommands::TCommands(QObject* owner, TDialogs& dialogs) : QObject(owner), m_dialogs(dialogs)
 {
@@ -41,18 +40,6 @@ void TCommands::SetHandler(const QString& name, THandler handler)
 void TCommands::SetEnabling(const QString& name, TEnabling enabling)
 {
     m_enabling.insert(name, std::move(enabling));
-}
-
-void TCommands::SetNotAvailable(const QString& name)
-{
-    SetHandler(name, [this, name] {
-        // The caption without its access key: "CSVファイル(&C)" -> "CSVファイル".
-        QString caption = Action(name)->text();
-        caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)|\\.\\.\\.$"))).remove(u'&');
-        m_dialogs.MessageBox(QStringLiteral("Vellora"),
-                             u'"' + caption + QStringLiteral("\" はまだ使用できません。"), TMsgIcon::Information,
-                             TMsgButton::Ok);
-    });
 }
 
 bool TCommands::UpdateOne(const QString& name)

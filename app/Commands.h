@@ -39,8 +39,6 @@ public:
     QAction* Action(const QString& name) const;
     void SetHandler(const QString& name, THandler handler);
     void SetEnabling(const QString& name, TEnabling enabling);
-    // A command that a later version of the program will carry out.
-    void SetNotAvailable(const QString& name);
 
     // Its enabling rule, then its handler when enabled.
     void Run(const QString& name);
