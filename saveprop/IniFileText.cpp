@@ -11,23 +11,18 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
 
+// The store's words for why a read failed, but for permission, which a
+// settings file reports as access refused.
 QString CauseOf(int error)
 {
-    switch (error) {
-    case EACCES:
-    case EPERM: return QStringLiteral("アクセスが拒否されました");
-    case EIO: return QStringLiteral("入出力エラーが発生しました");
-    case ELOOP: return QStringLiteral("シンボリックリンクが循環しています");
-    case ENAMETOOLONG: return QStringLiteral("名前が長すぎます");
-    case ENOMEM: return QStringLiteral("メモリが足りません");
-    default: return QString::fromLocal8Bit(std::strerror(error));
-    }
+    if (error == EACCES || error == EPERM)
+        return QStringLiteral("アクセスが拒否されました");
+    return QString::fromStdString(ReadErrorCause(error));
 }
 
 [[noreturn]] void Unreadable(const QString& fileName, const QString& cause)

@@ -87,6 +87,7 @@ std::string FileErrorCause(int error)
     case ENOTDIR: return "パスの途中にフォルダーではないファイルがあります";
     case ENAMETOOLONG: return "ファイル名が長すぎます";
     case EIO: return "入出力エラーが発生しました";
+    case ENOMEM: return "メモリが足りません";
     default: break;
     }
     return std::strerror(error);
