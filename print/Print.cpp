@@ -96,8 +96,15 @@ TColoredFont DesignFont()
 }
 }  // namespace
 
+QPrinter& TfrmPrint::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 TfrmPrint::TfrmPrint(TPrintHost& host, QWidget* parent)
-    : QDialog(parent), m_host(host), fdGeneral(DesignFont()), fdText(DesignFont()), m_printer(QPrinter::HighResolution)
+    : QDialog(parent), m_host(host), fdGeneral(DesignFont()), fdText(DesignFont())
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("印刷"));
@@ -317,14 +324,14 @@ void TfrmPrint::btnTextFontSetUpClick()
 
 void TfrmPrint::btnPrinterPropClick()
 {
-    m_host.Dialogs().PrinterSetup(m_printer);
+    m_host.Dialogs().PrinterSetup(Printer());
 }
 
 // A printer queue, or a PDF file named in the printer setup.
-bool TfrmPrint::PrinterUsable() const
+bool TfrmPrint::PrinterUsable()
 {
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        return !m_printer.outputFileName().isEmpty();
+    if (Printer().outputFormat() == QPrinter::PdfFormat)
+        return !Printer().outputFileName().isEmpty();
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
@@ -350,10 +357,10 @@ void TfrmPrint::PrintNow()
     const bool memoSubject = options.Subject == TPrintSubject::Memo;
     if (memoSubject && m_host.MemoWindowCount() == 0)
         return;
-    m_printer.setDocName(QStringLiteral("Vellora"));
-    TPdfDraft draft(m_printer);
+    Printer().setDocName(QStringLiteral("Vellora"));
+    TPdfDraft draft(Printer());
     {
-        TPrinterCanvas canvas(m_printer);
+        TPrinterCanvas canvas(Printer());
         TJobProgress progress(parentWidget(), memoSubject, m_progressDelay);
         try {
             if (memoSubject)

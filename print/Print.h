@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QPrinter>
 
+#include <memory>
+
 #include <chrono>
 
 class QCheckBox;
@@ -34,7 +36,9 @@ public:
     // The options of the dialog as the print layout takes them.
     TPrintOptions Options() const;
     // The printer the next job goes to, as the printer setup left it.
-    QPrinter& Printer() { return m_printer; }
+    // Made at first use: looking up the system's printers can be slow, and
+    // start-up should not wait for it.
+    QPrinter& Printer();
     // How long a job runs before its progress is shown.
     void SetProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
 
@@ -59,7 +63,7 @@ private:
     void btnOKClick();
     // Runs the job on the printer; a cancelled job is dropped unended.
     void PrintNow();
-    bool PrinterUsable() const;
+    bool PrinterUsable();
     void ChooseFont(TColoredFont& font, QPlainTextEdit* description);
     // Connects a signal to a handler run inside the error guard.
     template <typename Sender, typename Signal>
@@ -90,5 +94,5 @@ private:
     TColoredFont fdText;
     // What the printer setup chooses, kept for the whole run; at the printer's
     // own resolution, which the layout's units are, as vellora-doc pdf prints.
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
