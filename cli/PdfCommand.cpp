@@ -3,7 +3,6 @@
 #include "Cp932Codec.h"
 #include "DocSubcommands.h"
 #include "Exceptions.h"
-#include "KeywordText.h"
 #include "MemoDocument.h"
 #include "PdfOutput.h"
 #include "PrintLayout.h"

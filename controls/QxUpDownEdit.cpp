@@ -157,7 +157,7 @@ void TQxUpDownEdit::AdjustHeight()
 void TQxUpDownEdit::CommitText()
 {
     qint16 number = 0;
-    SetValue(TextToValue(m_edit->text(), number) ? number : m_lastGood);
+    SetValue(TextToValue(m_edit->text(), number) ? number : m_value);
 }
 
 void TQxUpDownEdit::ChangeValue(int number)
@@ -168,7 +168,6 @@ void TQxUpDownEdit::ChangeValue(int number)
         m_value = Min();
     else
         m_value = static_cast<qint16>(number);
-    m_lastGood = m_value;
     emit OnValueChange();
 }
 
@@ -199,7 +198,7 @@ void TQxUpDownEdit::EditChanged(const QString& text)
     if (text.isEmpty() || text == QStringLiteral("-"))
         return;
     qint16 number = 0;
-    ChangeValue(TextToValue(text, number) ? number : m_lastGood);
+    ChangeValue(TextToValue(text, number) ? number : m_value);
 }
 
 void TQxUpDownEdit::Arrange()

@@ -117,7 +117,6 @@ private:
     TQxUEUpDown* m_upDown;
     TUDAlignButton m_alignButton = udRight;
     bool m_autoHeight = false;
-    qint16 m_lastGood = 0;
-    qint16 m_value = 0;
+    qint16 m_value = 0;  // also the last good value the edit rules fall back to
     QColor m_color;
 };
