@@ -1,7 +1,10 @@
 #include "IniFileLocation.h"
 
+#include "FileIO.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -23,12 +26,8 @@ QString TIniFileLocation::ForThisProgram()
 }
 
 // The file is replaced by a new one renamed over it, so its folder must be
-// writable too.
+// writable too; the checked writer's own rules decide.
 bool TIniFileLocation::CanWrite(const QString& fileName)
 {
-    const QFileInfo file(fileName);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir() || !folder.isWritable())
-        return false;
-    return !file.exists() || (file.isFile() && file.isWritable());
+    return QFileInfo(QFileInfo(fileName).absolutePath()).isDir() && CanReplace(QFile::encodeName(fileName).toStdString());
 }

@@ -96,6 +96,17 @@ std::string FinalTarget(const std::string& fileName)
     return path;
 }
 
+bool CanReplace(const std::string& fileName)
+{
+    const std::string target = FinalTarget(fileName);
+    if (::faccessat(AT_FDCWD, FolderOf(target).c_str(), W_OK, AT_EACCESS) != 0)
+        return false;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode) && ReplaceRefusal(target, info) == 0;
+}
+
 std::string ReadWholeFile(const std::string& fileName)
 {
     return TInputFile(fileName).ReadAll();

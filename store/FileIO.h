@@ -23,6 +23,10 @@ std::string ReadWholeFile(const std::string& fileName);
 // On any failure the target is untouched and EFCreateError says why.
 TFileIdentity WriteFileAtomically(const std::string& fileName, std::string_view bytes);
 
+// Whether WriteFileAtomically could replace or create the file: its
+// folder may be written and an existing file is one it would not refuse.
+bool CanReplace(const std::string& fileName);
+
 // The path that fileName ends at after following symbolic links; fileName
 // itself when it is no link.
 std::string FinalTarget(const std::string& fileName);
