@@ -15,6 +15,7 @@
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -62,7 +63,9 @@ QString TfrmMain::ChooseExportFile(const QString& filter, const QString& title, 
 // question names only the file, and the memos would be gone with it.
 void TfrmMain::WriteExport(const QString& path, std::string_view bytes)
 {
-    if (!DocumentFileName().isEmpty() && QFileInfo(path) == QFileInfo(DocumentFileName()))
+    std::error_code error;
+    if (!DocumentFileName().isEmpty() &&
+        std::filesystem::equivalent(FileName(path), FileName(DocumentFileName()), error))
         throw Exception("ファイル " + FileName(path) + " は開いている文書です。 書き出し先には使えません");
     WriteFileAtomically(FileName(path), bytes);
 }
