@@ -256,7 +256,10 @@ void TCustomSaveProps::Save()
     if (m_loading)
         return;
     std::exception_ptr refused;
-    WithWrite([&] { refused = SaveEntries(); });
+    WithWrite([&] {
+        BeforeSaveEntries();
+        refused = SaveEntries();
+    });
     if (refused)
         std::rethrow_exception(refused);
 }

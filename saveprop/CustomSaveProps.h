@@ -132,6 +132,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Run by Save in the open store before the entries are written.
+    virtual void BeforeSaveEntries() {}
 
     bool IsLoading() const { return m_loading; }
     bool IsSaving() const { return m_saving; }

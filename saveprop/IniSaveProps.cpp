@@ -189,7 +189,7 @@ void TIniSaveProps::FindValues(const QString& section)
     }
 }
 
-void TIniSaveProps::EmptyObjectSections()
+void TIniSaveProps::BeforeSaveEntries()
 {
     QString section;
     QString key;
@@ -200,15 +200,3 @@ void TIniSaveProps::EmptyObjectSections()
     }
 }
 
-void TIniSaveProps::Save()
-{
-    if (IsLoading())
-        return;
-    std::exception_ptr refused;
-    WithWrite([&] {
-        EmptyObjectSections();
-        refused = SaveEntries();
-    });
-    if (refused)
-        std::rethrow_exception(refused);
-}

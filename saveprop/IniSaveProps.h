@@ -76,7 +76,9 @@ public:
     void EndWrite() override;
     bool ValueExists(const QString& section, const QString& key) override;
 
-    void Save() override;
+protected:
+    // Empties the sections of the objects the list writes whole.
+    void BeforeSaveEntries() override;
 
 private:
     void Open();
@@ -84,7 +86,6 @@ private:
     TIniDocument& OpenDocument(const char* operation);
     std::optional<QString> ReadValue(const QString& section, const QString& key);
     void WriteValue(const QString& section, const QString& key, const QString& value);
-    void EmptyObjectSections();
 
     void ReadFile();
     void WriteFile();
