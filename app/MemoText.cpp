@@ -19,5 +19,10 @@ std::string DocumentText(const QString& editorText)
 
 QString EditorText(const std::string& documentText)
 {
-    return FromDocument(documentText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return EditorLines(FromDocument(documentText));
+}
+
+QString EditorLines(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }

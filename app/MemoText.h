@@ -13,3 +13,4 @@ QString FromDocument(const std::string& bytes);
 std::string DocumentText(const QString& editorText);
 // Every CR LF, lone CR and lone LF is one line break of the editor.
 QString EditorText(const std::string& documentText);
+QString EditorLines(const QString& text);

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -99,13 +100,19 @@ void TfrmMain::MemoImportFromTextFileExecute()
         ImportTextFile(path);
 }
 
-// The window is made first: a file that cannot be read leaves it empty,
-// captioned with that file, and the error ends the import there.
+// The window is made first: a file that cannot be read, or does not read as
+// text, leaves it empty, captioned with that file, and the error ends the
+// import there.
 void TfrmMain::ImportTextFile(const QString& path)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     TfrmMemo* memo = NewMemoWindow(QStringLiteral("無題 - %1 (%2)").arg(NextUntitledNumber()).arg(fullPath), false);
     // Regular files only: a pipe would stop the program until written, a
     // device would be read without end.
-    memo->SetText(EditorText(TInputFile(fullPath.toStdString(), TInputFile::Kinds::RegularOnly).ReadAll()));
+    const std::string bytes = TInputFile(fullPath.toStdString(), TInputFile::Kinds::RegularOnly).ReadAll();
+    const std::optional<std::string> text = TextFileToUtf8(bytes);
+    if (!text)
+        throw Exception("ファイル " + fullPath.toStdString() +
+                        " はテキストファイルとして読めません (UTF-8 でもシフト JIS でもない内容です)。 インポートしません");
+    memo->SetText(EditorLines(QString::fromStdString(*text)));
 }

@@ -103,6 +103,43 @@ std::size_t UndecodableLength(std::string_view at)
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
+// Decodes code page 932; an undecodable character becomes U+FFFD, or ends
+// the decoding with nullopt when strict.
+std::optional<std::string> DecodeCp932(std::string_view cp932, bool strict)
+{
+    thread_local Converter converter("UTF-8", "CP932");
+    std::string out;
+    out.reserve(cp932.size() + cp932.size() / 2);
+    std::string_view rest = cp932;
+    while (converter.Convert(rest, out) != 0) {
+        if (strict)
+            return std::nullopt;
+        out += kReplacementCharacter;
+        rest.remove_prefix(UndecodableLength(rest));
+    }
+    return out;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t length = Utf8CharLength(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+bool IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8)
@@ -122,13 +159,17 @@ std::string Utf8ToCp932(std::string_view utf8)
 
 std::string Cp932ToUtf8(std::string_view cp932)
 {
-    thread_local Converter converter("UTF-8", "CP932");
-    std::string out;
-    out.reserve(cp932.size() + cp932.size() / 2);
-    std::string_view rest = cp932;
-    while (converter.Convert(rest, out) != 0) {
-        out += kReplacementCharacter;
-        rest.remove_prefix(UndecodableLength(rest));
-    }
-    return out;
+    return *DecodeCp932(cp932, false);
+}
+
+std::optional<std::string> TextFileToUtf8(std::string_view bytes)
+{
+    if (bytes.find('\0') != std::string_view::npos)
+        return std::nullopt;
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(byteOrderMark) && IsUtf8(bytes))
+        return std::string(bytes.substr(byteOrderMark.size()));
+    if (!IsAscii(bytes) && IsUtf8(bytes))
+        return std::string(bytes);
+    return DecodeCp932(bytes, true);
 }

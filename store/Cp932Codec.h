@@ -3,6 +3,7 @@
 // 932 (the store's texts and the document, CSV and text files), through
 // iconv's "CP932" converter.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,9 @@
 std::string Utf8ToCp932(std::string_view utf8);
 // Never fails: a byte sequence that is not valid code page 932 becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
+
+// The text of a text file, in UTF-8. A file that is valid UTF-8 (a leading
+// byte-order mark is dropped) and not plain ASCII is read as UTF-8, every
+// other file as code page 932. nullopt when neither explains every byte or
+// the file holds a NUL byte, which no text file does: a binary file.
+std::optional<std::string> TextFileToUtf8(std::string_view bytes);

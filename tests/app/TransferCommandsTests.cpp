@@ -370,3 +370,30 @@ TEST_F(TransferTest, ImportDecodesCodePage932ExtensionsAndKeepsEveryByte)
     ExportText(FilePath("ext-back.txt"));
     EXPECT_EQ(Bytes(FilePath("ext-back.txt")), bytes);
 }
+
+TEST_F(TransferTest, ImportReadsUtf8AsUtf8AndAsciiAsBefore)
+{
+    Start();
+    WriteBytes(FilePath("utf8.txt"), "é 한국어 😀\n表示");
+    WriteBytes(FilePath("bom.txt"), "\xEF\xBB\xBF" "abc");
+    WriteBytes(FilePath("ascii.txt"), "plain \\ text");
+    Import({FilePath("utf8.txt"), FilePath("bom.txt"), FilePath("ascii.txt")});
+    QStringList texts;
+    for (TfrmMemo* memo : Main().MemoWindows())
+        texts << memo->Editor()->toPlainText();
+    EXPECT_EQ(texts, QStringList({"é 한국어 😀\n表示", "abc", "plain \\ text"}));
+}
+
+TEST_F(TransferTest, ImportRefusesABinaryFileNamingItAndImportsNothingFromIt)
+{
+    Start();
+    const QString binary = FilePath("picture.png");
+    WriteBytes(binary, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    WriteBytes(FilePath("later.txt"), "later");
+    Import({binary, FilePath("later.txt")});
+    const QStringList errors = m_dialogs.TakeErrors();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(binary)) << errors[0].toStdString();
+    EXPECT_EQ(Captions(), QStringList({"無題 - 1 (" + binary + ")"}));
+    EXPECT_TRUE(Main().ActiveMemo()->Editor()->toPlainText().isEmpty());
+}

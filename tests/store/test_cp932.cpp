@@ -77,4 +77,24 @@ TEST(Cp932Codec, LongTextsConvertWhole)
     EXPECT_EQ(Cp932ToUtf8(cp932), utf8);
 }
 
+TEST(TextFile, ValidUtf8WithAMarkOrNonAsciiIsUtf8AndTheRestCodePage932)
+{
+    EXPECT_EQ(TextFileToUtf8("caf\xC3\xA9 \xED\x95\x9C \xF0\x9F\x98\x80"), "café 한 😀");
+    EXPECT_EQ(TextFileToUtf8("\xEF\xBB\xBF" "abc"), "abc");  // the mark is dropped
+    EXPECT_EQ(TextFileToUtf8("a\\b~\r\n"), "a\\b~\r\n");
+    EXPECT_EQ(TextFileToUtf8(""), "");
+    EXPECT_EQ(TextFileToUtf8(Utf8ToCp932("表示①ｱ")), "表示①ｱ");
+    // Half-width kana that happen to form valid UTF-8 are read as UTF-8.
+    EXPECT_EQ(TextFileToUtf8("\xC3\xBD"), "\xC3\xBD");
+}
+
+TEST(TextFile, BytesNoEncodingExplainsAndBinaryFilesAreRefused)
+{
+    EXPECT_EQ(TextFileToUtf8("abc\x80"), std::nullopt);             // neither
+    EXPECT_EQ(TextFileToUtf8("\x82"), std::nullopt);                 // cut short
+    EXPECT_EQ(TextFileToUtf8("\xEF\xBB\xBF\xFF"), std::nullopt);    // a mark, then no UTF-8
+    EXPECT_EQ(TextFileToUtf8(std::string("ELF\0\1", 5)), std::nullopt);
+    EXPECT_EQ(TextFileToUtf8(std::string("\x89PNG\r\n\x1A\n\0\0", 10)), std::nullopt);
+}
+
 }  // namespace
