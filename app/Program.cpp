@@ -4,11 +4,10 @@
 #include "LocaleFormats.h"
 #include "Main.h"
 #include "QtDialogs.h"
+#include "ToolkitTranslation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 namespace {
 // The store's text forms follow the user's locale, except the C locale,
@@ -25,14 +24,6 @@ void FillLocaleFormats()
     if (decimal.size() == 1 && decimal[0].unicode() < 0x80)
         formats.DecimalSeparator = static_cast<char>(decimal[0].unicode());
 }
-// The toolkit's own texts (message box buttons, file and font dialogs) are
-// Japanese, whatever the system locale.
-void LoadToolkitTranslation(QTranslator& translator)
-{
-    if (translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -42,8 +33,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(VELLORA_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
     FillLocaleFormats();
-    QTranslator toolkitTexts;
-    LoadToolkitTranslation(toolkitTexts);
+    InstallToolkitTranslation(app);
 
     TQtDialogs dialogs;
     TApplication vellora(dialogs, QString());

@@ -43,9 +43,12 @@ QStringList QtFilters(const QString& filter)
     return filters;
 }
 
+// A dialog without a title of its own keeps the toolkit's ("開く",
+// "名前を付けて保存"), which follows its accept mode.
 void Prepare(QFileDialog& dialog, const TFileDialogRequest& request)
 {
-    dialog.setWindowTitle(request.title);
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
     dialog.setDirectory(request.initialDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = QtFilters(request.filter);

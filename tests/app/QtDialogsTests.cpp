@@ -5,16 +5,20 @@
 #include "FontSubstitutes.h"
 #include "HelpViewer.h"
 #include "QtDialogs.h"
+#include "ToolkitTranslation.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <functional>
 
 namespace {
@@ -122,4 +126,71 @@ TEST_F(AppTest, HelpCommandOpensTheHelpFileOnItsContents)
     EXPECT_TRUE(calls[0].endsWith("/Vellora ヘルプ.CHM 1 0")) << calls[0].toStdString();
     EXPECT_EQ(Main().Command("HelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     SetHelpViewer(nullptr);
+}
+
+// The toolkit's own texts are Japanese also under the C locale.
+class ToolkitTranslationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(QLocale::system().language(), QLocale::C) << "runs under LC_ALL=C.UTF-8";
+        m_translator = InstallToolkitTranslation(*QCoreApplication::instance());
+        ASSERT_NE(m_translator, nullptr) << "qtbase_ja.qm is not installed";
+    }
+    void TearDown() override
+    {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+
+    TQtDialogs m_dialogs;
+
+private:
+    QTranslator* m_translator = nullptr;
+};
+
+TEST_F(ToolkitTranslationTest, MessageBoxButtonsAndTheFontDialogAreJapanese)
+{
+    WhenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "はい(&Y)");
+        EXPECT_EQ(box->button(QMessageBox::No)->text(), "いいえ(&N)");
+        EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "キャンセル");
+        box->button(QMessageBox::Cancel)->click();
+    });
+    m_dialogs.MessageBox("Vellora", "保存しますか？", TMsgIcon::Warning, TMsgButton::Yes | TMsgButton::No | TMsgButton::Cancel);
+
+    WhenModal([](QWidget* modal) {
+        QStringList labels;
+        for (const QLabel* label : modal->findChildren<QLabel*>())
+            labels << label->text();
+        EXPECT_TRUE(labels.contains("フォント(&F)")) << labels.join(' ').toStdString();
+        EXPECT_TRUE(labels.contains("サイズ(&S)")) << labels.join(' ').toStdString();
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QFont font;
+    QColor color;
+    m_dialogs.ChooseFont(font, color);
+}
+
+TEST_F(ToolkitTranslationTest, FileDialogsWithoutATitleOfTheirOwnShowTheToolkitsTitle)
+{
+    const auto expectTitle = [](const QString& title) {
+        WhenModal([title](QWidget* modal) {
+            EXPECT_EQ(modal->windowTitle(), title);
+            auto* lookIn = modal->findChild<QLabel*>("lookInLabel");
+            ASSERT_NE(lookIn, nullptr);
+            EXPECT_EQ(lookIn->text(), "アドレス:");
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+    };
+    TFileDialogRequest request;
+    expectTitle("開く");
+    m_dialogs.OpenFiles(request);
+    expectTitle("名前を付けて保存");
+    m_dialogs.SaveFile(request);
+    request.title = "テキストファイルをインポート";
+    expectTitle(request.title);
+    m_dialogs.OpenFiles(request);
 }
