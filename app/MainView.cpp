@@ -192,6 +192,9 @@ void TfrmMain::BindEditCommands()
 void TfrmMain::BindHelpCommands()
 {
     m_commands->SetHandler("HelpHelp", [] { ShowHelp(); });
+    // F1 brings the help up from every window of the program, the help
+    // window itself included.
+    Command(QStringLiteral("HelpHelp"))->setShortcutContext(Qt::ApplicationShortcut);
     m_commands->SetHandler("HelpAbout1", [this] {
         if (m_aboutBox)
             m_aboutBox->exec();

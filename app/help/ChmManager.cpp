@@ -1,6 +1,6 @@
 #include "ChmManager.h"
 
-#include "DesktopHelpViewer.h"
+#include "ChmHelpViewer.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +10,7 @@ namespace {
 struct THelpState {
     QString File;
     QPointer<QWidget> Owner;
-    std::unique_ptr<THelpViewer> Viewer = std::make_unique<TDesktopHelpViewer>();
+    std::unique_ptr<THelpViewer> Viewer = std::make_unique<TChmHelpViewer>();
 };
 
 THelpState& State()
@@ -53,5 +53,5 @@ QWidget* HelpOwner()
 
 void SetHelpViewer(std::unique_ptr<THelpViewer> viewer)
 {
-    State().Viewer = viewer ? std::move(viewer) : std::make_unique<TDesktopHelpViewer>();
+    State().Viewer = viewer ? std::move(viewer) : std::make_unique<TChmHelpViewer>();
 }

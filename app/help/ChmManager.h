@@ -23,5 +23,5 @@ void CloseHelp();
 QString HelpFile();
 QWidget* HelpOwner();
 
-// Replaces the viewer; nullptr puts the desktop's viewer back.
+// Replaces the viewer; nullptr puts the program's own viewer back.
 void SetHelpViewer(std::unique_ptr<THelpViewer> viewer);

@@ -3,7 +3,9 @@
 #include "AppFixture.h"
 #include "ChmManager.h"
 #include "FontSubstitutes.h"
+#include "HelpBrowser.h"
 #include "HelpViewer.h"
+#include "HelpWindow.h"
 #include "QtDialogs.h"
 #include "ToolkitTranslation.h"
 
@@ -16,7 +18,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <functional>
@@ -126,6 +131,27 @@ TEST_F(AppTest, HelpCommandOpensTheHelpFileOnItsContents)
     EXPECT_TRUE(calls[0].endsWith("/Vellora ヘルプ.CHM 1 0")) << calls[0].toStdString();
     EXPECT_EQ(Main().Command("HelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
     SetHelpViewer(nullptr);
+}
+
+TEST_F(AppTest, F1InAMemoWindowAndInTheHelpWindowShowsTheOneHelpWindow)
+{
+    Start();
+    Main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+    TfrmMemo* memo = NewMemo();
+    memo->Editor()->setFocus();
+    QTest::keyClick(memo->Editor(), Qt::Key_F1);
+    const QList<THelpWindow*> windows = Main().findChildren<THelpWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    THelpWindow* help = windows[0];
+    EXPECT_EQ(help->windowTitle(), "Vellora ヘルプ");
+    EXPECT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; }));
+
+    QSignalSpy helpCommand(Main().Command("HelpHelp"), &QAction::triggered);
+    QTest::keyClick(help->Page(), Qt::Key_F1);
+    EXPECT_EQ(helpCommand.count(), 1);
+    EXPECT_EQ(Main().findChildren<THelpWindow*>(), windows);
+    EXPECT_TRUE(help->isVisible());
 }
 
 // The toolkit's own texts are Japanese also under the C locale.
