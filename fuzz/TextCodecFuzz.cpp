@@ -15,6 +15,7 @@
 #include "KeywordText.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,6 +82,20 @@ void CheckCp932(std::string_view input)
     CheckStableText(decoded, "encoded text does not settle after one way back");
 }
 
+void CheckTextFile(std::string_view input)
+{
+    const std::optional<std::string> text = TextFileToUtf8(input);
+    if (!text)
+        return;
+    Require(text->find('\0') == std::string::npos, "a text file's text holds a NUL");
+    try {
+        Utf8ToCp932(*text);
+    } catch (const EUnmappableCharacter&) {
+    } catch (const Exception&) {
+        Require(false, "a text file's text is not valid UTF-8");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -88,5 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckKeywordText(input);
     CheckCp932(input);
+    CheckTextFile(input);
     return 0;
 }
