@@ -60,10 +60,10 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name)
 // Japanese help file; images go to the toolkit as bytes.
 QVariant THelpBrowser::LoadFromArchive(int type, const QUrl& url) const
 {
-    const std::optional<std::string> bytes = m_archive->Read(url.path().toStdString());
+    const std::optional<std::string> bytes = m_archive->Read(url.path(QUrl::FullyDecoded).toStdString());
     if (!bytes) {
         if (type == QTextDocument::HtmlResource)
-            return MessagePage(QStringLiteral("ページ「%1」はヘルプファイルにありません。").arg(url.path()));
+            return MessagePage(QStringLiteral("ページ「%1」はヘルプファイルにありません。").arg(url.path(QUrl::FullyDecoded)));
         return {};
     }
     if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)

@@ -101,8 +101,8 @@ void THelpWindow::AddTopics(const std::vector<THelpTopic>& topics, QTreeWidgetIt
         if (!topic.Local.isEmpty()) {
             const QUrl page = THelpBrowser::ArchiveUrl(topic.Local);
             item->setData(0, PageRole, page);
-            if (!m_topicItems.contains(page.path()))
-                m_topicItems.insert(page.path(), item);
+            if (!m_topicItems.contains(page.path(QUrl::FullyDecoded)))
+                m_topicItems.insert(page.path(QUrl::FullyDecoded), item);
         }
         AddTopics(topic.Children, item);
     }
@@ -118,7 +118,7 @@ void THelpWindow::ShowTopic(QTreeWidgetItem* item)
 // A page reached by a link is marked in the tree too.
 void THelpWindow::SelectTopicOf(const QUrl& page)
 {
-    QTreeWidgetItem* item = m_topicItems.value(page.path());
+    QTreeWidgetItem* item = m_topicItems.value(page.path(QUrl::FullyDecoded));
     if (!item || item == m_contents->currentItem())
         return;
     const QSignalBlocker blocker(m_contents);

@@ -60,7 +60,7 @@ TEST_F(HelpWindowTest, OpensOnTheFirstPageWithTheContentsAsATreeAndItsImages)
     EXPECT_TRUE(PageText().contains("First page.")) << PageText().toStdString();
     EXPECT_EQ(Window.Contents()->currentItem(), Topic(0));
 
-    const QVariant image = Window.Page()->document()->resource(QTextDocument::ImageResource, QUrl("pictures/dot.png"));
+    const QVariant image = Window.Page()->document()->resource(QTextDocument::ImageResource, QUrl("pictures/red%20dot.png"));
     EXPECT_EQ(image.value<QPixmap>().size(), QSize(4, 4));
 }
 
