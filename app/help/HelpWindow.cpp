@@ -83,7 +83,12 @@ void THelpWindow::Open(const QString& helpFile)
     m_contents->expandAll();
     m_contents->setVisible(m_contents->topLevelItemCount() > 0);
     const QString first = QString::fromStdString(m_archive->DefaultTopic());
-    m_page->setSource(first.isEmpty() ? FirstPage(m_contents->invisibleRootItem()) : THelpBrowser::ArchiveUrl(first));
+    const QUrl page = first.isEmpty() ? FirstPage(m_contents->invisibleRootItem()) : THelpBrowser::ArchiveUrl(first);
+    // A page of the same name as the one shown is read again from this file.
+    if (m_page->source() == page)
+        m_page->reload();
+    else
+        m_page->setSource(page);
 }
 
 void THelpWindow::ShowFailure(const QString& message)

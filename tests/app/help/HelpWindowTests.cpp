@@ -81,8 +81,9 @@ TEST_F(HelpWindowTest, FollowsALinkAndMarksItsTopic)
     EXPECT_EQ(Window.Page()->source(), QUrl("chm:/first.htm"));
 }
 
-TEST_F(HelpWindowTest, SaysSoWhenTheFileIsMissingOrDamaged)
+TEST_F(HelpWindowTest, SaysSoWhenTheFileIsMissingOrDamagedAndShowsItOnceItCanBeRead)
 {
+    Window.Load(TinyHelp);
     ExpectFailure(Folder.filePath("Missing ヘルプ.CHM"), "見つかりません");
     EXPECT_EQ(Window.windowTitle(), "Missing ヘルプ");
     ExpectFailure(WriteFile("text.chm", "not a help file"), "壊れている");
@@ -90,6 +91,10 @@ TEST_F(HelpWindowTest, SaysSoWhenTheFileIsMissingOrDamaged)
     ASSERT_TRUE(tiny.open(QIODevice::ReadOnly));
     const QByteArray whole = tiny.readAll();
     ExpectFailure(WriteFile("cut.chm", whole.left(whole.size() / 2)), "壊れている");
+
+    Window.Load(TinyHelp);
+    EXPECT_TRUE(PageText().contains("First page.")) << PageText().toStdString();
+    EXPECT_FALSE(Window.Contents()->isHidden());
 }
 
 TEST(ChmHelpViewer, KeepsOneWindowAndStartsAgainOnTheFirstPageAfterItWasClosed)
