@@ -74,6 +74,23 @@ TEST(QtDialogs, InputBoxGivesTheTypedTextAndCancelTheDefault)
     EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "old");
 }
 
+TEST(QtDialogs, FileDialogShowsEachFilterDescriptionAsGiven)
+{
+    TQtDialogs dialogs;
+    QStringList shown;
+    WhenModal([&shown](QWidget* modal) {
+        auto* types = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    TFileDialogRequest request;
+    request.filter = QStringLiteral("Velloraファイル (*.vlr)|*.vlr|CSV ファイル|*.csv");
+    EXPECT_TRUE(dialogs.OpenFiles(request).isEmpty());
+    EXPECT_EQ(shown, QStringList({"Velloraファイル (*.vlr)", "CSV ファイル"}));
+}
+
 TEST(QtDialogs, FontDialogOffersTheSixteenColours)
 {
     TQtDialogs dialogs;
