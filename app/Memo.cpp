@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
@@ -131,9 +132,11 @@ bool TfrmMemo::HasKeyword(const QString& text) const
 
 void TfrmMemo::InsertKeyword(const QString& text)
 {
-    // The list keeps itself sorted, letter case ignored.
+    // The list keeps itself sorted in the locale's order, letter case ignored.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     int at = 0;
-    while (at < ListBox1->count() && QString::compare(ListBox1->item(at)->text(), text, Qt::CaseInsensitive) <= 0)
+    while (at < ListBox1->count() && collator.compare(ListBox1->item(at)->text(), text) <= 0)
         ++at;
     ListBox1->insertItem(at, text);
 }
