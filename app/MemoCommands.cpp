@@ -78,6 +78,8 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     m_commandKeys->ReleaseCommandKeys(sub->systemMenu());
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
+    // Typing goes into the new window's text at once.
+    memo->Editor()->setFocus();
     return memo;
 }
 

@@ -26,6 +26,22 @@ protected:
     }
 };
 
+TEST_F(CommandKeysTest, TypingRightAfterANewOrOpenedMemoGoesIntoItsText)
+{
+    StartActive();
+    Press(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_NE(Main().ActiveMemo(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), "typed");
+    EXPECT_EQ(Main().ActiveMemo()->Editor()->toPlainText(), "typed");
+
+    AddMemo("stored");
+    Manager().RefreshList();
+    Manager().PageControl()->setCurrentIndex(1);
+    Manager().MemoList()->setCurrentIndex(Manager().MemoList()->model()->index(0, 0));
+    Main().RunCommand("MemoOpen");
+    EXPECT_EQ(QApplication::focusWidget(), Main().ActiveMemo()->Editor());
+}
+
 TEST_F(CommandKeysTest, KeywordShortcutsWinInTheEditor)
 {
     StartActive();
