@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextLayout>
 
 TfrmMemo::TfrmMemo(TMemoHost& host, QWidget* parent) : QWidget(parent), m_host(host)
 {
@@ -104,6 +106,26 @@ void TfrmMemo::SetEditorFont(const QFont& font, const QColor& color)
     QPalette palette = Memo1->palette();
     palette.setColor(QPalette::Text, color);
     Memo1->setPalette(palette);
+}
+
+QPoint TfrmMemo::CaretLineColumn() const
+{
+    QTextDocument* document = Memo1->document();
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+    const QTextBlock caretBlock = document->findBlock(Memo1->textCursor().selectionEnd());
+    if (!layout || !caretBlock.isValid())
+        return {};
+    int line = 0;
+    for (QTextBlock block = document->begin(); block != caretBlock; block = block.next()) {
+        layout->ensureBlockLayout(block);
+        line += block.layout()->lineCount();
+    }
+    layout->ensureBlockLayout(caretBlock);
+    const int inBlock = Memo1->textCursor().selectionEnd() - caretBlock.position();
+    const QTextLine shown = caretBlock.layout()->lineForTextPosition(inBlock);
+    if (!shown.isValid())
+        return {inBlock, line};
+    return {inBlock - shown.textStart(), line + shown.lineNumber()};
 }
 
 QStringList TfrmMemo::Keywords() const

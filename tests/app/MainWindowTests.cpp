@@ -91,6 +91,17 @@ TEST_F(AppTest, StatusBarShowsCaretAndDocument)
     memo->Editor()->moveCursor(QTextCursor::End);
     Main().ApplicationIdle();
     EXPECT_EQ(bar->PanelText(1), "     1行,     5桁");
+    // Lines as shown (a wrapped paragraph counts each of its lines), at the
+    // end of a selection made backwards.
+    memo->Editor()->setPlainText(QString("word ").repeated(200) + "\nend");
+    QTextCursor backwards(memo->Editor()->document());
+    backwards.movePosition(QTextCursor::End);
+    backwards.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    memo->Editor()->setTextCursor(backwards);
+    Main().ApplicationIdle();
+    const QStringList lineColumn = bar->PanelText(1).split(u',');
+    EXPECT_GT(lineColumn[0].chopped(1).trimmed().toInt(), 2);
+    EXPECT_EQ(lineColumn[1], "     3桁");
 
     AddMemo("a");
     AddMemo("b");
