@@ -4,6 +4,7 @@
 #include "LocaleFormats.h"
 #include "Main.h"
 #include "QtDialogs.h"
+#include "SystemFormats.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -11,20 +12,6 @@
 #include <QTranslator>
 
 namespace {
-// The store's text forms follow the user's locale, except the C locale,
-// which keeps the Japanese defaults.
-void FillLocaleFormats()
-{
-    const QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C)
-        return;
-    LocaleFormats& formats = CurrentFormats();
-    formats.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
-    formats.LongTimeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed().toStdString();
-    const QString decimal = locale.decimalPoint();
-    if (decimal.size() == 1 && decimal[0].unicode() < 0x80)
-        formats.DecimalSeparator = static_cast<char>(decimal[0].unicode());
-}
 // The toolkit's own texts (message box buttons, file and font dialogs) are
 // Japanese, whatever the system locale.
 void LoadToolkitTranslation(QTranslator& translator)
@@ -41,7 +28,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("vellora");  // names the per-user settings folder
     QApplication::setApplicationVersion(VELLORA_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
-    FillLocaleFormats();
+    // The store's text forms follow the user's locale.
+    CurrentFormats() = FormatsOfLocale(QLocale::system());
     QTranslator toolkitTexts;
     LoadToolkitTranslation(toolkitTexts);
 
