@@ -205,8 +205,9 @@ TEST_F(AppTest, EditorFontIsKeptWithItsStyleBits)
     QFont chosen(QStringLiteral("IPAGothic"), 14);
     chosen.setBold(true);
     chosen.setItalic(true);
-    m_dialogs.ExpectFont(chosen);
+    m_dialogs.ExpectFont(chosen, QColor(0x800000));
     Main().RunCommand("ViewFont");
+    EXPECT_EQ(memo->Editor()->palette().color(QPalette::Text), QColor(0x800000));
     EXPECT_TRUE(memo->Editor()->font().bold());
     EXPECT_TRUE(memo->Editor()->font().italic());
     m_dialogs.ExpectFont(std::nullopt);  // cancelled: nothing changes
@@ -221,7 +222,9 @@ TEST_F(AppTest, EditorFontIsKeptWithItsStyleBits)
     EXPECT_TRUE(Main().EditorFont().font.bold());
     EXPECT_TRUE(Main().EditorFont().font.italic());
     EXPECT_FALSE(Main().EditorFont().font.underline());
-    EXPECT_EQ(NewMemo()->Editor()->font().pointSize(), 14);
+    TfrmMemo* restored = NewMemo();
+    EXPECT_EQ(restored->Editor()->font().pointSize(), 14);
+    EXPECT_EQ(restored->Editor()->palette().color(QPalette::Text), QColor(0x800000));
 }
 
 TEST_F(AppTest, SettingsFromAnEarlierRunAreRead)
