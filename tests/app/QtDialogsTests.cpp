@@ -110,6 +110,26 @@ TEST(QtDialogs, FontDialogOffersTheSixteenColours)
     EXPECT_EQ(font.pointSize(), 11);
 }
 
+TEST(QtDialogs, FontDialogKeepsTheStyleWhenOnlyTheSizeChanges)
+{
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* fonts = modal->findChild<QFontDialog*>();
+        ASSERT_NE(fonts, nullptr);
+        QFont bigger = fonts->currentFont();
+        EXPECT_FALSE(bigger.italic());
+        bigger.setPointSize(15);
+        fonts->setCurrentFont(bigger);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    QFont font = QApplication::font();
+    QColor color = Qt::black;
+    EXPECT_TRUE(dialogs.ChooseFont(font, color));
+    EXPECT_EQ(font.pointSize(), 15);
+    EXPECT_FALSE(font.italic());
+    EXPECT_FALSE(font.bold());
+}
+
 TEST(QtDialogs, FontDialogShowsAMissingFamilyAsTheFamilyDrawn)
 {
     RegisterJapaneseFontSubstitutes();
