@@ -54,6 +54,13 @@ bool TCommands::UpdateOne(const QString& name)
     return action && action->isEnabled();
 }
 
+bool TCommands::Enabled(const QString& name)
+{
+    bool enabled = false;
+    RunGuarded(m_dialogs, [&] { enabled = UpdateOne(name); });
+    return enabled;
+}
+
 void TCommands::UpdateAll()
 {
     for (auto it = m_enabling.constBegin(); it != m_enabling.constEnd(); ++it)

@@ -42,6 +42,9 @@ public:
 
     // Its enabling rule, then its handler when enabled.
     void Run(const QString& name);
+    // Its enabling rule, which sets its state; whether it is enabled. An
+    // error of the rule is shown and counts as disabled.
+    bool Enabled(const QString& name);
     // Every enabling rule, each setting its command's state.
     void UpdateAll();
     const QList<QAction*>& Actions() const { return m_order; }

@@ -20,13 +20,16 @@ QIcon Swatch(QRgb rgb)
 }
 
 // A family missing on this system is shown as the family drawn for it, so
-// that a change of size or style alone keeps the look of the text.
+// that a change of size or style alone keeps the look of the text. The
+// style is named as the family names it ("Book", "Regular"): the chooser
+// would otherwise select its first style, an oblique one for some families.
 QFont Shown(const QFont& font)
 {
-    if (QFontDatabase::hasFamily(font.family()))
-        return font;
     QFont shown = font;
-    shown.setFamily(QFontInfo(font).family());
+    if (!QFontDatabase::hasFamily(font.family()))
+        shown.setFamily(QFontInfo(font).family());
+    if (shown.styleName().isEmpty())
+        shown.setStyleName(QFontInfo(shown).styleName());
     return shown;
 }
 }  // namespace

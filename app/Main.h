@@ -26,6 +26,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class TCommandKeys;
 class TCommands;
 class TControlBar;
 class TFileDialog;
@@ -186,6 +187,7 @@ private:
     TDialogs& m_dialogs;
     TIniSaveProps* IniSaveProps1 = nullptr;
     TCommands* m_commands = nullptr;
+    TCommandKeys* m_commandKeys = nullptr;
     QMdiArea* m_mdiArea = nullptr;
     TControlBar* ControlBar1 = nullptr;
     TStatusBar* m_statusBar = nullptr;

@@ -2,6 +2,7 @@
 // toolbars, the status bar, the dock sites and the dialogs.
 #include "Main.h"
 
+#include "CommandKeys.h"
 #include "Commands.h"
 #include "ControlBar.h"
 #include "FileDialog.h"
@@ -28,6 +29,7 @@ void TfrmMain::BuildFrame()
     setCentralWidget(m_mdiArea);
     setDockNestingEnabled(false);
     m_commands = new TCommands(this, m_dialogs);
+    m_commandKeys = new TCommandKeys(*m_commands, this);
     for (const char* name : {"ViewManager", "ViewToolBar", "ViewStatusBar", "ViewHint"})
         Command(QString::fromLatin1(name))->setChecked(true);
 

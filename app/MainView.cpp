@@ -216,8 +216,8 @@ void TfrmMain::UpdateCaretPanel()
         m_statusBar->SetPanelText(1, QString());
         return;
     }
-    const QTextCursor cursor = memo->Editor()->textCursor();
-    m_statusBar->SetPanelText(1, QString::asprintf("%6d行,%6d桁", cursor.blockNumber(), cursor.positionInBlock()));
+    const QPoint caret = memo->CaretLineColumn();
+    m_statusBar->SetPanelText(1, QString::asprintf("%6d行,%6d桁", caret.y(), caret.x()));
 }
 
 void TfrmMain::UpdateDocumentPanel()

@@ -8,12 +8,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextLayout>
 
 TfrmMemo::TfrmMemo(TMemoHost& host, QWidget* parent) : QWidget(parent), m_host(host)
 {
@@ -105,6 +108,26 @@ void TfrmMemo::SetEditorFont(const QFont& font, const QColor& color)
     Memo1->setPalette(palette);
 }
 
+QPoint TfrmMemo::CaretLineColumn() const
+{
+    QTextDocument* document = Memo1->document();
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+    const QTextBlock caretBlock = document->findBlock(Memo1->textCursor().selectionEnd());
+    if (!layout || !caretBlock.isValid())
+        return {};
+    int line = 0;
+    for (QTextBlock block = document->begin(); block != caretBlock; block = block.next()) {
+        layout->ensureBlockLayout(block);
+        line += block.layout()->lineCount();
+    }
+    layout->ensureBlockLayout(caretBlock);
+    const int inBlock = Memo1->textCursor().selectionEnd() - caretBlock.position();
+    const QTextLine shown = caretBlock.layout()->lineForTextPosition(inBlock);
+    if (!shown.isValid())
+        return {inBlock, line};
+    return {inBlock - shown.textStart(), line + shown.lineNumber()};
+}
+
 QStringList TfrmMemo::Keywords() const
 {
     QStringList keywords;
@@ -131,9 +154,11 @@ bool TfrmMemo::HasKeyword(const QString& text) const
 
 void TfrmMemo::InsertKeyword(const QString& text)
 {
-    // The list keeps itself sorted, letter case ignored.
+    // The list keeps itself sorted in the locale's order, letter case ignored.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     int at = 0;
-    while (at < ListBox1->count() && QString::compare(ListBox1->item(at)->text(), text, Qt::CaseInsensitive) <= 0)
+    while (at < ListBox1->count() && collator.compare(ListBox1->item(at)->text(), text) <= 0)
         ++at;
     ListBox1->insertItem(at, text);
 }

@@ -3,6 +3,7 @@
 // left, its text on the right. It holds a copy of the memo; the memo
 // commands read it from the document and store it back.
 
+#include <QPoint>
 #include <QWidget>
 
 #include <string>
@@ -47,6 +48,10 @@ public:
     void KeywordPasteExecute();
     void KeywordDeleteExecute();
     void EditSendKeywordExecute();
+
+    // Line and column of the end of the selection, zero-based, counting
+    // the lines as the editor shows them (a wrapped paragraph is several).
+    QPoint CaretLineColumn() const;
 
     QListWidget* KeywordList() const { return ListBox1; }
     QPlainTextEdit* Editor() const { return Memo1; }

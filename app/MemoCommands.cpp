@@ -2,6 +2,7 @@
 // with their enabling rules.
 #include "Main.h"
 
+#include "CommandKeys.h"
 #include "Commands.h"
 #include "Cp932Codec.h"
 #include "Dialogs.h"
@@ -74,8 +75,11 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     sub->resize(277, 207);
+    m_commandKeys->ReleaseCommandKeys(sub->systemMenu());
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
+    // Typing goes into the new window's text at once.
+    memo->Editor()->setFocus();
     return memo;
 }
 

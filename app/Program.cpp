@@ -4,27 +4,11 @@
 #include "LocaleFormats.h"
 #include "Main.h"
 #include "QtDialogs.h"
+#include "SystemFormats.h"
 #include "ToolkitTranslation.h"
 
 #include <QApplication>
 #include <QLocale>
-
-namespace {
-// The store's text forms follow the user's locale, except the C locale,
-// which keeps the Japanese defaults.
-void FillLocaleFormats()
-{
-    const QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C)
-        return;
-    LocaleFormats& formats = CurrentFormats();
-    formats.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
-    formats.LongTimeFormat = locale.timeFormat(QLocale::LongFormat).remove(u't').trimmed().toStdString();
-    const QString decimal = locale.decimalPoint();
-    if (decimal.size() == 1 && decimal[0].unicode() < 0x80)
-        formats.DecimalSeparator = static_cast<char>(decimal[0].unicode());
-}
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,7 +16,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("vellora");  // names the per-user settings folder
     QApplication::setApplicationVersion(VELLORA_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
-    FillLocaleFormats();
+    // The store's text forms follow the user's locale.
+    CurrentFormats() = FormatsOfLocale(QLocale::system());
     InstallToolkitTranslation(app);
 
     TQtDialogs dialogs;

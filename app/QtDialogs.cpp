@@ -32,14 +32,23 @@ constexpr TButtonPair ButtonPairs[] = {{TMsgButton::Yes, QMessageBox::Yes},
                                        {TMsgButton::Ok, QMessageBox::Ok},
                                        {TMsgButton::Cancel, QMessageBox::Cancel}};
 
-// "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt) (*.txt);;All (*.*)": Qt
-// reads the patterns from the parentheses of each entry.
+// "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt) (*.txt)", "All (*)": Qt
+// reads the patterns from the last parentheses of each entry, and the
+// dialog shows the description alone (HideNameFilterDetails). "*.*" means
+// every file, also one without an extension.
 QStringList QtFilters(const QString& filter)
 {
     const QStringList parts = filter.split(u'|');
     QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(u';', u' ') + u')';
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
     return filters;
 }
 
@@ -51,6 +60,7 @@ void Prepare(QFileDialog& dialog, const TFileDialogRequest& request)
         dialog.setWindowTitle(request.title);
     dialog.setDirectory(request.initialDir);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = QtFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())

@@ -18,6 +18,8 @@ public:
     QString EditText() const;
     QString LabelCaption() const;
     void SetLabelCaption(const QString& caption);
+    // The edit, which takes the row's place in the focus chain.
+    QLineEdit* Edit() const { return m_edit; }
 
 signals:
     // Raised whenever the edit's text changes, with this row as sender.

@@ -2,6 +2,7 @@
 
 #include "InputPanel.h"
 
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -93,7 +94,12 @@ void TWordBox::RowChanged(TInputPanel* row)
 void TWordBox::Relayout()
 {
     const int position = verticalScrollBar()->value();
-    for (int i = 0; i < m_rows.size(); ++i)
+    for (int i = 0; i < m_rows.size(); ++i) {
         m_rows[i]->SetLabelCaption(RowCaption(i));
+        // A new row comes last in the window's focus chain; Tab goes from
+        // each row to the next one.
+        if (i > 0)
+            setTabOrder(m_rows[i - 1]->Edit(), m_rows[i]->Edit());
+    }
     verticalScrollBar()->setValue(position);
 }

@@ -19,17 +19,6 @@ bool IsSectionHeader(QStringView line)
     return line.size() >= 2 && line.startsWith(u'[') && line.endsWith(u']');
 }
 
-bool IsDecimalDigits(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 TIniDocument TIniDocument::FromText(QStringView text)
@@ -150,7 +139,7 @@ void TIniDocument::ClearSection(QStringView name)
         section->lines.clear();
 }
 
-QStringList TIniDocument::NumberedValues(QStringView section, QStringView key) const
+QStringList TIniDocument::PrefixedValues(QStringView section, QStringView key) const
 {
     QStringList values;
     const TIniSection* found = FindSection(section);
@@ -158,7 +147,7 @@ QStringList TIniDocument::NumberedValues(QStringView section, QStringView key) c
         return values;
     for (const QString& line : found->lines) {
         const QStringView name = LineName(line);
-        if (line.contains(u'=') && name.startsWith(key) && IsDecimalDigits(name.sliced(key.size())))
+        if (line.contains(u'=') && name.startsWith(key))
             values.append(LineValue(line).toString());
     }
     return values;

@@ -42,9 +42,9 @@ public:
     void SetValue(const QString& section, const QString& key, const QString& value);
     // Removes every line of the first section of that name.
     void ClearSection(QStringView name);
-    // Values of the lines of the section named key followed by decimal
-    // digits (key compared with letter case), in document order.
-    QStringList NumberedValues(QStringView section, QStringView key) const;
+    // Values of the lines of the section whose names begin with key
+    // (compared with letter case), in document order.
+    QStringList PrefixedValues(QStringView section, QStringView key) const;
 
     // Refuses what the text form cannot hold: a line break or another
     // control character (the tab excepted) anywhere, a "="

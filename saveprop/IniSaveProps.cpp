@@ -167,7 +167,7 @@ void TIniSaveProps::WriteObject(const QString& section, const QString& key, QObj
 
 void TIniSaveProps::ReadObject(const QString& section, const QString& key, QObject* obj)
 {
-    const QStringList lines = OpenDocument("ReadObject").NumberedValues(section, key);
+    const QStringList lines = OpenDocument("ReadObject").PrefixedValues(section, key);
     if (lines.isEmpty() || !obj)
         return;
     TStreamingDummy(obj).FromText(QStringList{QStringLiteral("object TStreamingDummy")} + lines

@@ -1,6 +1,7 @@
 #include "TextForms.h"
 
 #include "Exceptions.h"
+#include "FormatTokens.h"
 
 #include <charconv>
 #include <cmath>
@@ -265,43 +266,34 @@ std::optional<DateTimeParts> SplitSerial(double serial)
     return parts;
 }
 
-// One run of a format letter ("yyyy", "M", "ss") as text.
-std::string FormatField(char letter, int run, const DateTimeParts& parts)
+// One field ("yyyy", "M", "ss") as text; hour is already on the clock the
+// format uses.
+std::string FormatField(const FormatToken& field, const DateTimeParts& parts, int hour)
 {
-    const int width = run >= 2 ? 2 : 1;
-    switch (letter) {
-    case 'y': return run >= 3 ? Padded(parts.year, 4) : Padded(parts.year % 100, 2);
+    const int width = field.run >= 2 ? 2 : 1;
+    switch (field.letter) {
+    case 'y': return field.run >= 3 ? Padded(parts.year, 4) : Padded(parts.year % 100, 2);
     case 'M': return Padded(parts.month, width);
     case 'd': return Padded(parts.day, width);
     case 'H':
-    case 'h': return Padded(parts.hour, width);
+    case 'h': return Padded(hour, width);
     case 'm': return Padded(parts.minute, width);
     default: return Padded(parts.second, width);
     }
 }
 
-bool IsFormatLetter(char c) { return c == 'y' || c == 'M' || c == 'd' || c == 'H' || c == 'h' || c == 'm' || c == 's'; }
-
-// Expands a date or time format; text between single quotes is literal.
-std::string ApplyFormat(const std::string& format, const DateTimeParts& parts)
+// Expands a date or time format.
+std::string ApplyFormat(const std::string& format, const DateTimeParts& parts, const LocaleFormats& formats)
 {
+    const std::vector<FormatToken> tokens = TokenizeFormat(format);
+    const bool twelveHour = HasAmPm(tokens);
+    const int hour = twelveHour ? (parts.hour % 12 == 0 ? 12 : parts.hour % 12) : parts.hour;
     std::string out;
-    for (std::size_t i = 0; i < format.size();) {
-        const char c = format[i];
-        if (c == '\'') {
-            const std::size_t close = format.find('\'', i + 1);
-            const std::size_t end = close == std::string::npos ? format.size() : close;
-            out.append(format, i + 1, end - i - 1);
-            i = end + 1;
-        } else if (IsFormatLetter(c)) {
-            std::size_t run = 1;
-            while (i + run < format.size() && format[i + run] == c)
-                ++run;
-            out += FormatField(c, static_cast<int>(run), parts);
-            i += run;
-        } else {
-            out += c;
-            ++i;
+    for (const FormatToken& token : tokens) {
+        switch (token.kind) {
+        case FormatToken::Kind::Field: out += FormatField(token, parts, hour); break;
+        case FormatToken::Kind::AmPm: out += parts.hour < 12 ? formats.TimeAMString : formats.TimePMString; break;
+        case FormatToken::Kind::Literal: out += token.text; break;
         }
     }
     return out;
@@ -311,9 +303,12 @@ std::string ApplyFormat(const std::string& format, const DateTimeParts& parts)
 std::string DateFieldOrder(const std::string& format)
 {
     std::string order;
-    for (char c : format)
-        if ((c == 'y' || c == 'M' || c == 'd') && order.find(c) == std::string::npos)
+    for (const FormatToken& token : TokenizeFormat(format)) {
+        const char c = token.letter;
+        if (token.kind == FormatToken::Kind::Field && (c == 'y' || c == 'M' || c == 'd') &&
+            order.find(c) == std::string::npos)
             order += c;
+    }
     return order.size() == 3 ? order : "yMd";
 }
 
@@ -371,23 +366,66 @@ std::optional<long long> ReadDate(std::string_view text, std::size_t& pos, const
     return DaySerial(year, month, day);
 }
 
-// H:mm or H:mm:ss, as a fraction of a day.
-std::optional<double> ReadTime(std::string_view text, std::size_t& pos)
+bool StartsWithAsciiNoCase(std::string_view text, std::string_view prefix)
 {
-    int hour = 0, minute = 0, second = 0;
-    if (!ReadNumber(text, pos, 2, hour) || pos >= text.size() || text[pos] != ':')
-        return std::nullopt;
-    ++pos;
-    if (!ReadNumber(text, pos, 2, minute))
-        return std::nullopt;
-    if (pos < text.size() && text[pos] == ':') {
-        ++pos;
-        if (!ReadNumber(text, pos, 2, second))
-            return std::nullopt;
+    if (prefix.empty() || text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(text[i]) != lower(prefix[i]))
+            return false;
     }
-    if (hour > 23 || minute > 59 || second > 59)
+    return true;
+}
+
+// The time's text between its numbers: blanks, ':' and the literal text of
+// the long time format ("時", "分", "秒" of a Japanese one).
+bool IsTimeSeparator(std::string_view character, const std::vector<FormatToken>& format)
+{
+    if (character == " " || character == "\t" || character == ":")
+        return true;
+    for (const FormatToken& token : format) {
+        if (token.kind == FormatToken::Kind::Literal && token.text.find(character) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// Hour and minute, optionally seconds, in the order of the long time format,
+// with the AM or PM text before or after them; as a fraction of a day.
+std::optional<double> ReadTime(std::string_view text, std::size_t& pos, const LocaleFormats& formats)
+{
+    const std::vector<FormatToken> format = TokenizeFormat(formats.LongTimeFormat);
+    int numbers[3] = {};
+    int count = 0;
+    int marker = 0;  // 1 AM, 2 PM
+    while (pos < text.size()) {
+        const std::string_view rest = text.substr(pos);
+        if (marker == 0 && StartsWithAsciiNoCase(rest, formats.TimeAMString)) {
+            marker = 1;
+            pos += formats.TimeAMString.size();
+        } else if (marker == 0 && StartsWithAsciiNoCase(rest, formats.TimePMString)) {
+            marker = 2;
+            pos += formats.TimePMString.size();
+        } else if (IsDigit(text[pos])) {
+            if (count == 3 || !ReadNumber(text, pos, 2, numbers[count]))
+                return std::nullopt;
+            ++count;
+        } else {
+            const std::size_t length = Cp932CharLength(text, pos);
+            if (!IsTimeSeparator(text.substr(pos, length), format))
+                return std::nullopt;
+            pos += length;
+        }
+    }
+    int hour = numbers[0];
+    if (count < 2 || (marker != 0 && hour > 12))
         return std::nullopt;
-    return double(hour * 3600 + minute * 60 + second) / 86400.0;
+    if (marker != 0)
+        hour = hour % 12 + (marker == 2 ? 12 : 0);
+    if (hour > 23 || numbers[1] > 59 || numbers[2] > 59)
+        return std::nullopt;
+    return double(hour * 3600 + numbers[1] * 60 + numbers[2]) / 86400.0;
 }
 
 }  // namespace
@@ -432,10 +470,10 @@ std::string FormatDateTime(double serial, const LocaleFormats& formats)
     const std::optional<DateTimeParts> parts = SplitSerial(serial);
     if (!parts)  // no calendar date: show the number rather than fail
         return FormatGeneralReal(serial, formats);
-    std::string out = ApplyFormat(formats.ShortDateFormat, *parts);
+    std::string out = ApplyFormat(formats.ShortDateFormat, *parts, formats);
     if (parts->hour || parts->minute || parts->second || parts->millisecond) {
         out += ' ';
-        out += ApplyFormat(formats.LongTimeFormat, *parts);
+        out += ApplyFormat(formats.LongTimeFormat, *parts, formats);
     }
     return out;
 }
@@ -515,13 +553,17 @@ std::optional<double> ParseDateTime(std::string_view text, const LocaleFormats& 
     const std::optional<long long> day = ReadDate(text, pos, formats);
     if (!day)
         return std::nullopt;
+    // The literal text that ends the short date ("." of "yy. M. d.").
+    const std::string dateEnd = TrailingLiteral(TokenizeFormat(formats.ShortDateFormat));
+    if (!dateEnd.empty() && text.substr(pos, dateEnd.size()) == dateEnd)
+        pos += dateEnd.size();
     if (pos == text.size())
         return double(*day);
     if (!IsBlank(text[pos]))
         return std::nullopt;
     while (pos < text.size() && IsBlank(text[pos]))
         ++pos;
-    const std::optional<double> time = ReadTime(text, pos);
+    const std::optional<double> time = ReadTime(text, pos, formats);
     if (!time || pos != text.size())
         return std::nullopt;
     return CombineSerial(*day, *time);

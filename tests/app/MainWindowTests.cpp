@@ -91,6 +91,17 @@ TEST_F(AppTest, StatusBarShowsCaretAndDocument)
     memo->Editor()->moveCursor(QTextCursor::End);
     Main().ApplicationIdle();
     EXPECT_EQ(bar->PanelText(1), "     1行,     5桁");
+    // Lines as shown (a wrapped paragraph counts each of its lines), at the
+    // end of a selection made backwards.
+    memo->Editor()->setPlainText(QString("word ").repeated(200) + "\nend");
+    QTextCursor backwards(memo->Editor()->document());
+    backwards.movePosition(QTextCursor::End);
+    backwards.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    memo->Editor()->setTextCursor(backwards);
+    Main().ApplicationIdle();
+    const QStringList lineColumn = bar->PanelText(1).split(u',');
+    EXPECT_GT(lineColumn[0].chopped(1).trimmed().toInt(), 2);
+    EXPECT_EQ(lineColumn[1], "     3桁");
 
     AddMemo("a");
     AddMemo("b");
@@ -194,8 +205,9 @@ TEST_F(AppTest, EditorFontIsKeptWithItsStyleBits)
     QFont chosen(QStringLiteral("IPAGothic"), 14);
     chosen.setBold(true);
     chosen.setItalic(true);
-    m_dialogs.ExpectFont(chosen);
+    m_dialogs.ExpectFont(chosen, QColor(0x800000));
     Main().RunCommand("ViewFont");
+    EXPECT_EQ(memo->Editor()->palette().color(QPalette::Text), QColor(0x800000));
     EXPECT_TRUE(memo->Editor()->font().bold());
     EXPECT_TRUE(memo->Editor()->font().italic());
     m_dialogs.ExpectFont(std::nullopt);  // cancelled: nothing changes
@@ -210,7 +222,9 @@ TEST_F(AppTest, EditorFontIsKeptWithItsStyleBits)
     EXPECT_TRUE(Main().EditorFont().font.bold());
     EXPECT_TRUE(Main().EditorFont().font.italic());
     EXPECT_FALSE(Main().EditorFont().font.underline());
-    EXPECT_EQ(NewMemo()->Editor()->font().pointSize(), 14);
+    TfrmMemo* restored = NewMemo();
+    EXPECT_EQ(restored->Editor()->font().pointSize(), 14);
+    EXPECT_EQ(restored->Editor()->palette().color(QPalette::Text), QColor(0x800000));
 }
 
 TEST_F(AppTest, SettingsFromAnEarlierRunAreRead)

@@ -51,6 +51,17 @@ TEST_F(AppTest, KeywordsAreSortedAndDuplicatesRefused)
     EXPECT_TRUE(memo->Keywords().contains(" pasted \n"));
 }
 
+TEST_F(AppTest, KeywordsFollowTheLocalesOrder)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Start();
+    TfrmMemo* memo = NewMemo();
+    memo->SetKeywords({"c", "Äpfel", "b", "Apfel", "Zug", "apfel2"});
+    QLocale::setDefault(saved);
+    EXPECT_EQ(memo->Keywords(), QStringList({"Apfel", "Äpfel", "apfel2", "b", "c", "Zug"}));
+}
+
 TEST_F(AppTest, DeletingSelectedKeywordsRemovesThemAll)
 {
     Start();

@@ -83,6 +83,23 @@ TEST(QtDialogs, InputBoxGivesTheTypedTextAndCancelTheDefault)
     EXPECT_EQ(dialogs.InputBox("メモの保存", "タイトルを入力してください｡", "old"), "old");
 }
 
+TEST(QtDialogs, FileDialogShowsEachFilterDescriptionAsGiven)
+{
+    TQtDialogs dialogs;
+    QStringList shown;
+    WhenModal([&shown](QWidget* modal) {
+        auto* types = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        for (int i = 0; i < types->count(); ++i)
+            shown << types->itemText(i);
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    TFileDialogRequest request;
+    request.filter = QStringLiteral("Velloraファイル (*.vlr)|*.vlr|CSV ファイル|*.csv");
+    EXPECT_TRUE(dialogs.OpenFiles(request).isEmpty());
+    EXPECT_EQ(shown, QStringList({"Velloraファイル (*.vlr)", "CSV ファイル"}));
+}
+
 TEST(QtDialogs, FontDialogOffersTheSixteenColours)
 {
     TQtDialogs dialogs;
@@ -100,6 +117,26 @@ TEST(QtDialogs, FontDialogOffersTheSixteenColours)
     EXPECT_EQ(color, QColor(0x000080));
     EXPECT_EQ(font.family(), "No Such Font Family");  // left as shown: kept
     EXPECT_EQ(font.pointSize(), 11);
+}
+
+TEST(QtDialogs, FontDialogKeepsTheStyleWhenOnlyTheSizeChanges)
+{
+    TQtDialogs dialogs;
+    WhenModal([](QWidget* modal) {
+        auto* fonts = modal->findChild<QFontDialog*>();
+        ASSERT_NE(fonts, nullptr);
+        QFont bigger = fonts->currentFont();
+        EXPECT_FALSE(bigger.italic());
+        bigger.setPointSize(15);
+        fonts->setCurrentFont(bigger);
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    QFont font = QApplication::font();
+    QColor color = Qt::black;
+    EXPECT_TRUE(dialogs.ChooseFont(font, color));
+    EXPECT_EQ(font.pointSize(), 15);
+    EXPECT_FALSE(font.italic());
+    EXPECT_FALSE(font.bold());
 }
 
 TEST(QtDialogs, FontDialogShowsAMissingFamilyAsTheFamilyDrawn)

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,6 +198,28 @@ TEST_F(WordBoxTest, RowsShowTheHintOfTheBox)
     QApplication::sendEvent(Edit(0), &help);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("検索キーワードを入力"));
     QToolTip::hideText();
+}
+
+TEST(WordBoxTab, RowsFollowEachOtherInTheTabChain)
+{
+    QWidget window;
+    auto* box = new TWordBox(&window);
+    auto* after = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(box);
+    layout->addWidget(after);
+    window.resize(200, 300);
+    ASSERT_TRUE(ShowAndSettle(window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto edit = [box](int row) { return box->findChildren<TInputPanel*>().at(row)->findChild<QLineEdit*>(); };
+    edit(0)->setFocus();
+    QTest::keyClicks(edit(0), "a");  // adds row 2, made after the edit below
+    Settle();
+    QTest::keyClick(edit(0), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1));
+    QTest::keyClick(edit(1), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
 }
 
 } // namespace

@@ -46,11 +46,11 @@ TEST(IniDocument, RefusesEntriesThatWouldNotReadBack)
     EXPECT_EQ(TIniDocument::FromText(doc.ToText()).Value(u"S", u"K"), QString("a=b;[c]"));
 }
 
-TEST(IniDocument, NumberedValuesTakeOnlyTheKeyFollowedByDigits)
+TEST(IniDocument, PrefixedValuesTakeEveryKeyBeginningWithTheKey)
 {
     const TIniDocument doc =
-        TIniDocument::FromText(u"[F]\r\nFont1=b\r\nFontColor=red\r\nfont2=x\r\nFont0=a\r\nFont=c\r\n");
-    EXPECT_EQ(doc.NumberedValues(u"f", u"Font"), QStringList({"b", "a"}));
+        TIniDocument::FromText(u"[F]\r\nFont1=b\r\nFontColor=red\r\nfont2=x\r\nFont0=a\r\nFont=c\r\nFon=d\r\n");
+    EXPECT_EQ(doc.PrefixedValues(u"f", u"Font"), QStringList({"b", "red", "a", "c"}));
 }
 
 TEST(ValueText, ReadsDecimalAndBothHexForms)

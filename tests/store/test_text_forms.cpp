@@ -178,6 +178,34 @@ TEST(TextForms, DatesRoundTripThroughText)
         EXPECT_EQ(ParseDateTime(FormatDateTime(serial, kJapanese), kJapanese), serial) << serial;
 }
 
+TEST(TextForms, TwelveHourClockAndLiteralTimesReadBack)
+{
+    LocaleFormats english;
+    english.ShortDateFormat = "M/d/yy";
+    english.LongTimeFormat = "h:mm:ss ampm";
+    english.TimeAMString = "AM";
+    english.TimePMString = "PM";
+    const double day = EncodeDate(2026, 12, 9);
+    const auto at = [day](int h, int m, int s) { return day + (h * 3600 + m * 60 + s) / 86400.0; };
+    EXPECT_EQ(FormatDateTime(at(13, 2, 3), english), "12/9/26 1:02:03 PM");
+    EXPECT_EQ(FormatDateTime(at(0, 30, 0), english), "12/9/26 12:30:00 AM");
+    EXPECT_EQ(FormatDateTime(at(12, 0, 0), english), "12/9/26 12:00:00 PM");
+    EXPECT_EQ(ParseDateTime("12/9/26 1:02 pm", english), at(13, 2, 0));
+    EXPECT_EQ(ParseDateTime("12/9/26 13:02:03", english), at(13, 2, 3));  // no marker: 24-hour
+    EXPECT_FALSE(ParseDateTime("12/9/26 13:02:03 PM", english).has_value());
+
+    LocaleFormats japanese;  // "H時mm分ss秒"; the second byte of 秒 is 'b'
+    japanese.LongTimeFormat = "H\x8e\x9emm\x95\xaass\x95\x62";
+    EXPECT_EQ(FormatDateTime(at(13, 2, 3), japanese), "2026/12/09 13\x8e\x9e" "02\x95\xaa" "03\x95\x62");
+    LocaleFormats dotted;
+    dotted.ShortDateFormat = "yy. M. d.";
+    for (const LocaleFormats& formats : {english, japanese, dotted}) {
+        for (double serial : {day, at(13, 2, 3), at(0, 30, 0), at(12, 0, 0), at(23, 59, 59)})
+            EXPECT_EQ(ParseDateTime(FormatDateTime(serial, formats), formats), serial) << FormatDateTime(serial, formats);
+    }
+    EXPECT_FALSE(ParseDateTime("2026/12/09 13:02:03x", kJapanese).has_value());
+}
+
 TEST(TextForms, CalendarHelpers)
 {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
