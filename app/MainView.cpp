@@ -222,11 +222,13 @@ void TfrmMain::UpdateDocumentPanel()
     const int count = m_manager ? MemoCount(m_manager->Store()) : 0;
     const QString tail = QString::asprintf(" (includes %d memos)", count);
     const QFontMetrics metrics(m_statusBar->Panel(2)->font());
-    const int available =
-        m_statusBar->width() - m_statusBar->PanelWidth(0) - m_statusBar->PanelWidth(1) - 20 - metrics.horizontalAdvance(tail);
-    const QString path = ShortenPath(m_documentFileName, [&](const QString& text) {
-        return metrics.horizontalAdvance(text) <= available;
-    });
+    const int available = m_statusBar->PanelTextWidth(2) - metrics.horizontalAdvance(tail);
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= available; };
+    QString path = ShortenPath(m_documentFileName, fits);
+    // A file name too long by itself gives way in its middle: the count
+    // after it stays readable.
+    if (!fits(path))
+        path = metrics.elidedText(path, Qt::ElideMiddle, qMax(0, available));
     m_statusBar->SetPanelText(2, path + tail);
 }
 
