@@ -71,6 +71,25 @@ void TfrmMain::ViewFontExecute()
         memo->SetEditorFont(m_editorFont.font, m_editorFont.color);
 }
 
+namespace {
+// Minimised windows line up along the bottom of the frame from the left,
+// a full row going on in a new row above it.
+void ArrangeIcons(QMdiArea* area)
+{
+    const QRect frame = area->viewport()->rect();
+    QPoint next(0, frame.bottom() + 1);  // left edge and bottom of the next place
+    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (next.x() > 0 && next.x() + size.width() > frame.width())
+            next = QPoint(0, next.y() - size.height());
+        sub->move(next.x(), next.y() - size.height());
+        next.rx() += size.width();
+    }
+}
+}  // namespace
+
 void TfrmMain::BindWindowCommands()
 {
     m_commands->SetHandler("WindowCascade1", [this] { m_mdiArea->cascadeSubWindows(); });
@@ -80,16 +99,7 @@ void TfrmMain::BindWindowCommands()
         for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
             sub->showMinimized();
     });
-    m_commands->SetHandler("WindowArrangeAll1", [this] {
-        // Minimised windows line up along the bottom of the frame.
-        int x = 0;
-        for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-            if (!sub->isMinimized())
-                continue;
-            sub->move(x, m_mdiArea->viewport()->height() - sub->height());
-            x += sub->width();
-        }
-    });
+    m_commands->SetHandler("WindowArrangeAll1", [this] { ArrangeIcons(m_mdiArea); });
 }
 
 // Horizontal: side by side; vertical: one above another.

@@ -6,6 +6,8 @@
 #include "ToolBand.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace {
 TToolBand* Band(TfrmMain& main, const char* name)
@@ -45,5 +47,25 @@ TEST_F(AppTest, ShortenedPathAndMemoCountFitTheDocumentPanel)
         const QLabel* panel = bar->Panel(2);
         EXPECT_TRUE(panel->text().endsWith(" (includes 2 memos)")) << panel->text().toStdString();
         EXPECT_LE(panel->sizeHint().width(), panel->width()) << panel->text().toStdString();
+    }
+}
+
+TEST_F(AppTest, ArrangedIconsWrapIntoRowsInsideTheFrame)
+{
+    Start();
+    Main().resize(400, 400);
+    for (int i = 0; i < 7; ++i)
+        NewMemo();
+    Main().RunCommand("WindowMinimizeAll1");
+    Idle();
+    Main().RunCommand("WindowArrangeAll1");
+    const QRect frame = Main().MdiArea()->viewport()->rect();
+    QList<QRect> places;
+    for (QMdiSubWindow* sub : Main().MdiArea()->subWindowList()) {
+        ASSERT_TRUE(sub->isMinimized());
+        EXPECT_TRUE(frame.contains(sub->geometry())) << sub->geometry().x() << "," << sub->geometry().y();
+        for (const QRect& other : places)
+            EXPECT_FALSE(other.intersects(sub->geometry()));
+        places << sub->geometry();
     }
 }
