@@ -250,6 +250,9 @@ void TfrmManager::FloatAtDesign()
 {
     if (auto* window = qobject_cast<QMainWindow*>(parentWidget())) {
         window->addDockWidget(Qt::LeftDockWidgetArea, this);
+        // Floating would show the window at once; the main window's first
+        // showing shows it when the settings say so, its layout restored.
+        hide();
         setFloating(true);
     }
 }

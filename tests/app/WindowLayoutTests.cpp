@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSplitter>
 
 namespace {
 TToolBand* Band(TfrmMain& main, const char* name)
@@ -68,4 +69,18 @@ TEST_F(AppTest, ArrangedIconsWrapIntoRowsInsideTheFrame)
             EXPECT_FALSE(other.intersects(sub->geometry()));
         places << sub->geometry();
     }
+}
+
+TEST_F(AppTest, KeywordPanelWidthIsKeptWhenTheManagerStartsFloating)
+{
+    WriteIni("Manager", "SplitterPos", 150);
+    Start();
+    Idle();
+    ASSERT_TRUE(Manager().isFloating());
+    ASSERT_TRUE(Manager().isVisible());
+    EXPECT_EQ(Manager().KeywordPanel()->width(), 150);
+    auto* splitter = Manager().findChild<QSplitter*>("Splitter1");
+    splitter->setSizes({170, splitter->width() - 170 - splitter->handleWidth()});
+    Exit();
+    EXPECT_EQ(IniInteger("Manager", "SplitterPos"), 170);
 }
