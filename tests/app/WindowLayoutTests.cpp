@@ -2,6 +2,7 @@
 // document panel, minimised memo windows, the about box and the file
 // manager's sizes, over a restart where they are kept.
 #include "AppFixture.h"
+#include "RsizDock.h"
 #include "StatusBar.h"
 #include "ToolBand.h"
 
@@ -83,4 +84,27 @@ TEST_F(AppTest, KeywordPanelWidthIsKeptWhenTheManagerStartsFloating)
     splitter->setSizes({170, splitter->width() - 170 - splitter->handleWidth()});
     Exit();
     EXPECT_EQ(IniInteger("Manager", "SplitterPos"), 170);
+}
+
+TEST_F(AppTest, FloatingSizeIsKeptAfterDocking)
+{
+    Start();
+    Idle();
+    Manager().resize(500, 300);
+    Idle();
+    Main().DockSites().at(1)->Dock(&Manager());
+    Idle();
+    Manager().setFloating(true);
+    Idle();
+    EXPECT_EQ(Manager().size(), QSize(500, 300));
+
+    Main().DockSites().at(1)->Dock(&Manager());
+    Exit();
+    EXPECT_EQ(IniInteger("Manager", "UndockWidth"), 500);
+    EXPECT_EQ(IniInteger("Manager", "UndockHeight"), 300);
+    Start();
+    Idle();
+    Manager().setFloating(true);
+    Idle();
+    EXPECT_EQ(Manager().size(), QSize(500, 300));
 }
