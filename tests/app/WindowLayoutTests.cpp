@@ -108,3 +108,28 @@ TEST_F(AppTest, FloatingSizeIsKeptAfterDocking)
     Idle();
     EXPECT_EQ(Manager().size(), QSize(500, 300));
 }
+
+TEST_F(AppTest, HiddenDockedManagerKeepsItsSiteSize)
+{
+    Start();
+    TResizeDockSite* right = Main().DockSites().at(1);
+    right->Dock(&Manager());
+    Idle();
+    right->SetSize(180, 0);
+    Idle();
+    const int width = right->Width();
+    Main().RunCommand("ViewManager");
+    Idle();
+    ASSERT_EQ(right->Width(), 0);
+    Restart();  // hidden at exit
+    EXPECT_EQ(IniInteger("Manager", "DockStatus"), 2);
+    EXPECT_EQ(IniInteger("Manager", "SiteWidth"), width);
+    Exit();  // started hidden, never shown
+    EXPECT_EQ(IniInteger("Manager", "SiteWidth"), width);
+    EXPECT_GT(IniInteger("Manager", "SiteHeight"), 0);
+
+    Start();
+    Main().RunCommand("ViewManager");
+    Idle();
+    EXPECT_NEAR(Main().DockSites().at(1)->Width(), width, 4);
+}
