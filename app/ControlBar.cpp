@@ -18,10 +18,6 @@ void TControlBar::AddBand(TToolBand* band)
 
 void TControlBar::SetVisible(bool visible)
 {
-    if (!visible) {
-        for (TToolBand* band : m_bands)
-            band->RememberPosition();
-    }
     m_visible = visible;
     for (TToolBand* band : m_bands)
         band->setVisible(visible);

@@ -183,8 +183,14 @@ void TfrmMain::IniSaveProps1AfterSave()
     for (TResizeDockSite* site : m_dockSites) {
         if (site->DockClientCount() == 1) {
             IniSaveProps1->WriteInteger(ManagerSection, QStringLiteral("DockStatus"), site->Tag());
-            IniSaveProps1->WriteInteger(ManagerSection, QStringLiteral("SiteWidth"), site->Width());
-            IniSaveProps1->WriteInteger(ManagerSection, QStringLiteral("SiteHeight"), site->Height());
+            // A hidden manager leaves its site empty: the size it had when
+            // last shown is kept, and one never shown in this run leaves the
+            // stored size as it is.
+            const QSize size = site->LastSize();
+            if (size.width() > 0 && size.height() > 0) {
+                IniSaveProps1->WriteInteger(ManagerSection, QStringLiteral("SiteWidth"), size.width());
+                IniSaveProps1->WriteInteger(ManagerSection, QStringLiteral("SiteHeight"), size.height());
+            }
         }
     }
     IniSaveProps1->WriteString(ViewSection, QStringLiteral("EditorFont.Name"), m_editorFont.font.family());

@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "ControlBar.h"
 #include "FileDialog.h"
+#include "Guard.h"
 #include "HintSwitch.h"
 #include "RsizDock.h"
 #include "StatusBar.h"
@@ -28,6 +29,9 @@ void TfrmMain::BuildFrame()
     m_mdiArea->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_mdiArea);
     setDockNestingEnabled(false);
+    // A band or the file manager snaps into its place when dropped, so
+    // that the bands' positions are final when the rows are laid out anew.
+    setAnimated(false);
     m_commands = new TCommands(this, m_dialogs);
     m_commandKeys = new TCommandKeys(*m_commands, this);
     for (const char* name : {"ViewManager", "ViewToolBar", "ViewStatusBar", "ViewHint"})
@@ -115,6 +119,11 @@ TToolBand* TfrmMain::AddBand(const QString& name, int left, const QStringList& i
             band->addAction(Command(item));
     }
     ControlBar1->AddBand(band);
+    // A drag may leave the other bands of a row squeezed behind their
+    // extension buttons although they fit: lay the rows out afresh from
+    // where the bands are now, as the next start will.
+    connect(band, &TToolBand::Dropped, this,
+            [this] { RunGuarded(m_dialogs, [this] { ControlBar1->Arrange(); }); }, Qt::QueuedConnection);
     return band;
 }
 

@@ -71,6 +71,25 @@ void TfrmMain::ViewFontExecute()
         memo->SetEditorFont(m_editorFont.font, m_editorFont.color);
 }
 
+namespace {
+// Minimised windows line up along the bottom of the frame from the left,
+// a full row going on in a new row above it.
+void ArrangeIcons(QMdiArea* area)
+{
+    const QRect frame = area->viewport()->rect();
+    QPoint next(0, frame.bottom() + 1);  // left edge and bottom of the next place
+    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (next.x() > 0 && next.x() + size.width() > frame.width())
+            next = QPoint(0, next.y() - size.height());
+        sub->move(next.x(), next.y() - size.height());
+        next.rx() += size.width();
+    }
+}
+}  // namespace
+
 void TfrmMain::BindWindowCommands()
 {
     m_commands->SetHandler("WindowCascade1", [this] { m_mdiArea->cascadeSubWindows(); });
@@ -80,16 +99,7 @@ void TfrmMain::BindWindowCommands()
         for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
             sub->showMinimized();
     });
-    m_commands->SetHandler("WindowArrangeAll1", [this] {
-        // Minimised windows line up along the bottom of the frame.
-        int x = 0;
-        for (QMdiSubWindow* sub : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-            if (!sub->isMinimized())
-                continue;
-            sub->move(x, m_mdiArea->viewport()->height() - sub->height());
-            x += sub->width();
-        }
-    });
+    m_commands->SetHandler("WindowArrangeAll1", [this] { ArrangeIcons(m_mdiArea); });
 }
 
 // Horizontal: side by side; vertical: one above another.
@@ -225,11 +235,13 @@ void TfrmMain::UpdateDocumentPanel()
     const int count = m_manager ? MemoCount(m_manager->Store()) : 0;
     const QString tail = QString::asprintf(" (includes %d memos)", count);
     const QFontMetrics metrics(m_statusBar->Panel(2)->font());
-    const int available =
-        m_statusBar->width() - m_statusBar->PanelWidth(0) - m_statusBar->PanelWidth(1) - 20 - metrics.horizontalAdvance(tail);
-    const QString path = ShortenPath(m_documentFileName, [&](const QString& text) {
-        return metrics.horizontalAdvance(text) <= available;
-    });
+    const int available = m_statusBar->PanelTextWidth(2) - metrics.horizontalAdvance(tail);
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= available; };
+    QString path = ShortenPath(m_documentFileName, fits);
+    // A file name too long by itself gives way in its middle: the count
+    // after it stays readable.
+    if (!fits(path))
+        path = metrics.elidedText(path, Qt::ElideMiddle, qMax(0, available));
     m_statusBar->SetPanelText(2, path + tail);
 }
 

@@ -4,6 +4,10 @@
 
 #include <QLabel>
 
+namespace {
+constexpr int PanelIndent = 2;
+}  // namespace
+
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar"));
@@ -16,6 +20,7 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
         m_panels[i]->setFrameShape(QFrame::StyledPanel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
         m_panels[i]->setTextFormat(Qt::PlainText);
+        m_panels[i]->setIndent(PanelIndent);
         if (widths[i] > 0)
             m_panels[i]->setFixedWidth(widths[i]);
         else
@@ -39,4 +44,10 @@ void TStatusBar::SetPanelText(int panel, const QString& text)
 int TStatusBar::PanelWidth(int panel) const
 {
     return m_panels[panel]->width();
+}
+
+int TStatusBar::PanelTextWidth(int panel) const
+{
+    const QLabel* label = m_panels[panel];
+    return label->contentsRect().width() - 2 * label->margin() - label->indent();
 }

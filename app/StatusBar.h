@@ -18,6 +18,9 @@ public:
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
     int PanelWidth(int panel) const;
+    // The width a panel's text may take without being cut off: the panel's
+    // own width less its frame, margins and indent.
+    int PanelTextWidth(int panel) const;
     QLabel* Panel(int panel) const { return m_panels[panel]; }
 
 private:

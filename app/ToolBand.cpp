@@ -1,5 +1,8 @@
 #include "ToolBand.h"
 
+#include <QEvent>
+#include <QMainWindow>
+
 TToolBand::TToolBand(const QString& name, int left, int top, QWidget* parent)
     : QToolBar(parent), m_left(left), m_top(top)
 {
@@ -12,18 +15,37 @@ TToolBand::TToolBand(const QString& name, int left, int top, QWidget* parent)
     setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-int TToolBand::Left() const
+bool TToolBand::event(QEvent* event)
 {
-    return isVisibleTo(parentWidget()) && parentWidget()->isVisible() ? x() : m_left;
+    // The toolbar takes the release that ends a drag by its handle.
+    const bool handled = QToolBar::event(event);
+    if (handled && event->type() == QEvent::MouseButtonRelease)
+        emit Dropped();
+    return handled;
 }
 
-int TToolBand::Top() const
+void TToolBand::moveEvent(QMoveEvent* event)
 {
-    return isVisibleTo(parentWidget()) && parentWidget()->isVisible() ? y() : m_top;
+    QToolBar::moveEvent(event);
+    RecordPosition();
 }
 
-void TToolBand::RememberPosition()
+void TToolBand::showEvent(QShowEvent* event)
 {
-    m_left = Left();
-    m_top = Top();
+    QToolBar::showEvent(event);
+    RecordPosition();
+}
+
+// Only a band on screen has a place of its own: a hidden one keeps the last.
+void TToolBand::RecordPosition()
+{
+    if (!isVisible())
+        return;
+    int containerTop = 0;
+    if (auto* window = qobject_cast<QMainWindow*>(parentWidget())) {
+        if (QWidget* menu = window->menuWidget(); menu && menu->isVisible())
+            containerTop = menu->geometry().bottom() + 1;
+    }
+    m_left = x();
+    m_top = y() - containerTop;
 }

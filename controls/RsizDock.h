@@ -54,6 +54,9 @@ public:
     // round. The thickness is 0 while the site is empty.
     int Width() const;
     int Height() const;
+    // The strip's size when a docked client was last on screen, kept while
+    // the site is empty; invalid while none has been on screen.
+    QSize LastSize() const { return m_size; }
     // Gives the strip the thickness that belongs to its edge (width for left
     // and right, height for top and bottom), at least MinSize(). While no
     // docked client is on screen (hidden, or the window not shown yet) the

@@ -250,6 +250,9 @@ void TfrmManager::FloatAtDesign()
 {
     if (auto* window = qobject_cast<QMainWindow*>(parentWidget())) {
         window->addDockWidget(Qt::LeftDockWidgetArea, this);
+        // Floating would show the window at once; the main window's first
+        // showing shows it when the settings say so, its layout restored.
+        hide();
         setFloating(true);
     }
 }
@@ -270,9 +273,11 @@ void TfrmManager::RestoreLayout()
         setGeometry(bounds);
     else if (m_undockSize.isEmpty())
         m_undockSize = bounds.size();
+    m_floatingSized = isFloating();
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         if (floating && !m_undockSize.isEmpty())
             resize(m_undockSize);
+        m_floatingSized = floating;
     });
     SetShowHints(m_settings.ReadIntegerOr(QStringLiteral("ViewHint"), QStringLiteral("Checked"), 1) != 0);
     for (int i = 0; i < TMemoListModel::ColumnCount; ++i)
@@ -326,6 +331,14 @@ bool TfrmManager::eventFilter(QObject* watched, QEvent* event)
         m_pendingPanelWidth = -1;
     }
     return QDockWidget::eventFilter(watched, event);
+}
+
+void TfrmManager::resizeEvent(QResizeEvent* event)
+{
+    QDockWidget::resizeEvent(event);
+    // The floating window comes back at the last size the user gave it.
+    if (m_floatingSized && isFloating())
+        m_undockSize = size();
 }
 
 void TfrmManager::showEvent(QShowEvent* event)

@@ -69,6 +69,7 @@ public:
     QWidget* KeywordPanel() const { return Panel1; }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,7 +107,10 @@ private:
     QPointer<TResizeDockSite> m_pendingSite;
     int m_pendingSiteWidth = 0;
     int m_pendingSiteHeight = 0;
+    // The size the window takes when it floats again; follows the user's
+    // resizing once the floating window has taken it.
     QSize m_undockSize;
+    bool m_floatingSized = false;
     int m_pendingPanelWidth = -1;
 
     QTabWidget* PageControl1 = nullptr;

@@ -3,23 +3,30 @@
 #include "VersionInfo.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 namespace {
 
-constexpr int Margin = 8;
-constexpr int IconSize = 32;
-const QSize PanelMinimum(281, 49);
-const QSize ButtonMinimum(105, 21);
+// Design values, in pixels.
+const QSize ClientSize(298, 94);
+const QRect PanelPlace(8, 8, 281, 49);
+const QRect IconPlace(8, 8, 32, 32);
+const QPoint NamePlace(56, 8);
+constexpr int VersionLeft = 96;
+const QPoint CommentsPlace(56, 28);
+const QRect ButtonPlace(96, 66, 105, 21);
+constexpr int Gap = 4;
 
-QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent)
+QLabel* NewLabel(const QString& name, const QString& text, QWidget* parent, QPoint place)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    label->move(place);
+    label->adjustSize();
     return label;
 }
 
@@ -36,67 +43,41 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName("AboutBox");
     setWindowTitle(QStringLiteral("Velloraのバージョン情報"));
     setModal(true);
-
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(Margin, Margin, Margin + 1, Margin);
-    root->setSpacing(Margin);
-    root->addWidget(CreatePanel());
-    root->addLayout(CreateButtonRow());
-    // A fixed dialog border, as large as its texts need and never smaller
-    // than the design size.
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    setFixedSize(ClientSize);
+    CreatePanel();
+    CreateButton();
 }
 
-QWidget* TAboutBox::CreatePanel()
+void TAboutBox::CreatePanel()
 {
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     // A raised bevel inside a lowered one: an etched frame.
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setMinimumSize(PanelMinimum);
+    panel->setGeometry(PanelPlace);
 
-    ProgramIcon = NewLabel("ProgramIcon", QString(), panel);
-    ProgramIcon->setFixedSize(IconSize, IconSize);
-    ProductName = NewLabel("ProductName", QStringLiteral("Vellora"), panel);
-    Version = NewLabel("Version", QStringLiteral("Version"), panel);
-    Comments = NewLabel("Comments", QStringLiteral("キーワードで探せるメモ帳"), panel);
-
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(ProductName);
-    nameRow->addWidget(Version);
-    nameRow->addStretch();
-    auto* texts = new QVBoxLayout;
-    texts->addLayout(nameRow);
-    texts->addWidget(Comments);
-    texts->addStretch();
-
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(Margin, Margin, Margin, Margin);
-    row->setSpacing(2 * Margin);
-    row->addWidget(ProgramIcon, 0, Qt::AlignTop);
-    row->addLayout(texts, 1);
-    return panel;
+    ProgramIcon = NewLabel("ProgramIcon", QString(), panel, IconPlace.topLeft());
+    ProgramIcon->setFixedSize(IconPlace.size());
+    ProductName = NewLabel("ProductName", QStringLiteral("Vellora"), panel, NamePlace);
+    Version = NewLabel("Version", QStringLiteral("Version"), panel, QPoint(VersionLeft, NamePlace.y()));
+    Comments = NewLabel("Comments", QStringLiteral("キーワードで探せるメモ帳"), panel, CommentsPlace);
 }
 
-QLayout* TAboutBox::CreateButtonRow()
+void TAboutBox::CreateButton()
 {
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName("OKButton");
-    OKButton->setMinimumSize(ButtonMinimum);
+    OKButton->setGeometry(ButtonPlace);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(OKButton);
-    row->addStretch();
-    return row;
 }
 
 void TAboutBox::setVisible(bool visible)
 {
-    if (visible && !isVisible())
+    if (visible && !isVisible()) {
         FormShow();
+        CenterOnScreen();
+    }
     QDialog::setVisible(visible);
 }
 
@@ -105,7 +86,22 @@ void TAboutBox::FormShow()
     QIcon icon = QApplication::windowIcon();
     if (icon.isNull())
         icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    ProgramIcon->setPixmap(icon.pixmap(IconSize, IconSize));
+    ProgramIcon->setPixmap(icon.pixmap(IconPlace.size()));
     Version->setText(GetVersionValue(QStringLiteral("FileVersion")));
+    // A wider product name in a larger font pushes the version along.
+    Version->move(qMax(VersionLeft, ProductName->geometry().right() + Gap), NamePlace.y());
+    Version->adjustSize();
     OKButton->setFocus();
+}
+
+void TAboutBox::CenterOnScreen()
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame counts, as far as the system tells it before the showing.
+    winId();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }

@@ -15,13 +15,14 @@ class TAboutBox : public QDialog {
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
-    // Runs FormShow before the box is laid out, sized and centred.
+    // Runs FormShow and centres the box on the screen before it shows.
     void setVisible(bool visible) override;
 
 private:
-    QWidget* CreatePanel();
-    QLayout* CreateButtonRow();
+    void CreatePanel();
+    void CreateButton();
     void FormShow();
+    void CenterOnScreen();
 
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;

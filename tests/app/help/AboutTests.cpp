@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -89,17 +90,17 @@ TEST_F(AboutBoxTest, ShowsTheApplicationIcon)
     EXPECT_EQ(Label("ProgramIcon")->size(), QSize(32, 32));
 }
 
-TEST_F(AboutBoxTest, IsNoSmallerThanItsDesignAndClipsNoText)
+TEST_F(AboutBoxTest, HasItsDesignSizeOnTheScreensCentreAndClipsNoText)
 {
     Box.show();
-    EXPECT_GE(Box.width(), 298);
-    EXPECT_GE(Box.height(), 94);
+    EXPECT_EQ(Box.size(), QSize(298, 94));
+    EXPECT_EQ(Box.frameGeometry().center(), Box.screen()->availableGeometry().center());
+    const QFrame* panel = Box.findChild<QFrame*>("Panel1");
     for (const QLabel* label : Box.findChildren<QLabel*>()) {
         if (label->objectName() == "ProgramIcon")
             continue;
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
-        EXPECT_GE(label->height(), label->sizeHint().height()) << label->objectName().toStdString();
+        EXPECT_TRUE(panel->contentsRect().contains(label->geometry())) << label->objectName().toStdString();
     }
-    EXPECT_GE(OKButton()->width(), 105);
-    EXPECT_GE(OKButton()->height(), 21);
+    EXPECT_EQ(OKButton()->geometry(), QRect(96, 66, 105, 21));
 }
