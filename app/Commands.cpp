@@ -20,7 +20,6 @@ TCommands::TCommands(QObject* owner, TDialogs& dialogs) : QObject(owner), m_dial
         SetHint(action, QString::fromUtf8(entry.hint));
         action->setCheckable(entry.checkable);
         action->setIcon(CommandIcon(entry));
-        action->setIconVisibleInMenu(false);
         connect(action, &QAction::triggered, this, [this, name] { Triggered(name); });
         m_actions.insert(name, action);
         m_order.append(action);

@@ -20,7 +20,9 @@ struct TCommandEntry {
     const char* shortcut;  // empty: none
     const char* hint;
     bool checkable;
-    const char* themeIcon;  // desktop icon theme name; empty: no image
+    // The image: this program's own drawing of that name when it has one,
+    // else the desktop icon theme's.
+    const char* icon;
 };
 
 // The program's command table, in menu order.

@@ -24,7 +24,6 @@
 namespace {
 const QString ViewSection = QStringLiteral("View");
 const QString ManagerSection = QStringLiteral("Manager");
-const QString FilesFolderName = QStringLiteral("Vellora Files");
 
 int StyleBits(const QFont& font)
 {
@@ -109,7 +108,7 @@ bool TfrmMain::ManagerShownSetting()
 
 void TfrmMain::RestoreDialogFolders()
 {
-    const QString filesFolder = TAppFiles::Locate(FilesFolderName) + u'/';
+    const QString filesFolder = TAppFiles::FilesFolder() + u'/';
     for (TFileDialog* dialog : {OpenDialog1, SaveDialog1}) {
         const QString saved = IniSaveProps1->ReadString(dialog->objectName(), QStringLiteral("InitialDir"));
         if (saved.isEmpty() || !QDir(saved).exists())

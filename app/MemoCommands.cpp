@@ -2,6 +2,7 @@
 // with their enabling rules.
 #include "Main.h"
 
+#include "CommandIcons.h"
 #include "CommandKeys.h"
 #include "Commands.h"
 #include "Cp932Codec.h"
@@ -21,7 +22,6 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -73,7 +73,7 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     memo->SetStored(false);
     QMdiSubWindow* sub = m_mdiArea->addSubWindow(memo);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    sub->setWindowIcon(OwnIcon(QStringLiteral("memo")));
     sub->resize(277, 207);
     m_commandKeys->ReleaseCommandKeys(sub->systemMenu());
     sub->show();

@@ -1,6 +1,7 @@
 // Program entry: the application titled "Vellora", its windows, the event
 // loop until the main window has closed.
 #include "Application.h"
+#include "CommandIcons.h"
 #include "LocaleFormats.h"
 #include "Main.h"
 #include "QtDialogs.h"
@@ -16,6 +17,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("vellora");  // names the per-user settings folder
     QApplication::setApplicationVersion(VELLORA_VERSION);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop entry's name, so that the desktop shows its icon for the windows.
+    QApplication::setDesktopFileName(QStringLiteral("org.vellora.Vellora"));
+    QApplication::setWindowIcon(OwnIcon(QStringLiteral("vellora")));
+    InstallIconTheme();
     // The store's text forms follow the user's locale.
     CurrentFormats() = FormatsOfLocale(QLocale::system());
     InstallToolkitTranslation(app);

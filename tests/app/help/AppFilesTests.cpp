@@ -53,17 +53,31 @@ TEST_F(AppFilesTest, NamesThePathBesideTheExecutableWhenNeitherExists)
     EXPECT_EQ(TAppFiles::Locate(Help, Beside(), Root.filePath("missing/")), Beside() + Help);
 }
 
-TEST_F(AppFilesTest, FindsFoldersLikeFiles)
+TEST_F(AppFilesTest, FilesFolderIsBesideAWritableExecutableElseInTheDocuments)
 {
-    ASSERT_TRUE(QDir(Data()).mkdir("Vellora Files"));
-    EXPECT_EQ(TAppFiles::Locate("Vellora Files", Beside(), Data()), Data() + "Vellora Files");
+    const QString documents = Root.filePath("Documents");
+    const QString beside = Beside() + "Vellora Files";
+    QStringList asked;
+    auto writable = [&](bool answer) {
+        return [&asked, answer](const QString& folder) {
+            asked << folder;
+            return answer;
+        };
+    };
+    EXPECT_EQ(TAppFiles::FilesFolder(Beside(), documents, writable(true)), beside);
+    EXPECT_EQ(TAppFiles::FilesFolder(Beside(), documents, writable(false)), documents + "/Vellora Files");
+    EXPECT_EQ(asked, QStringList({Beside(), Beside()}));
+    // A folder that exists is asked about itself.
     ASSERT_TRUE(QDir(Beside()).mkdir("Vellora Files"));
-    EXPECT_EQ(TAppFiles::Locate("Vellora Files", Beside(), Data()), Beside() + "Vellora Files");
+    asked.clear();
+    EXPECT_EQ(TAppFiles::FilesFolder(Beside(), documents, writable(false)), documents + "/Vellora Files");
+    EXPECT_EQ(asked, QStringList({beside}));
 }
 
 TEST(AppFiles, FoldersOfTheRunningProgram)
 {
     EXPECT_EQ(TAppFiles::ExecutableDir(), QCoreApplication::applicationDirPath() + u'/');
-    EXPECT_TRUE(TAppFiles::DataDir().endsWith("/share/vellora/")) << TAppFiles::DataDir().toStdString();
-    EXPECT_TRUE(QDir::isAbsolutePath(TAppFiles::DataDir()));
+    // Installed, the executable's folder is <prefix>/bin.
+    const QString prefix = QDir::cleanPath(TAppFiles::ExecutableDir() + "..");
+    EXPECT_EQ(TAppFiles::DataDir(), prefix + "/share/vellora/");
 }
