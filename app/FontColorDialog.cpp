@@ -8,6 +8,8 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -32,6 +34,16 @@ QFont Shown(const QFont& font)
         shown.setStyleName(QFontInfo(shown).styleName());
     return shown;
 }
+
+// The chooser's sample text is the line edit in its sample group box.
+QLineEdit* SampleOf(QFontDialog* fonts)
+{
+    for (auto* edit : fonts->findChildren<QLineEdit*>()) {
+        if (qobject_cast<QGroupBox*>(edit->parentWidget()))
+            return edit;
+    }
+    return nullptr;
+}
 }  // namespace
 
 TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidget* parent)
@@ -48,6 +60,8 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidg
         m_colors->addItem(Swatch(entry.rgb), QString::fromUtf8(entry.localName), QColor::fromRgb(entry.rgb));
     const TFontColor* current = FindFontColor(color);
     m_colors->setCurrentIndex(current ? static_cast<int>(current - FontColors().data()) : 0);
+    connect(m_colors, &QComboBox::currentIndexChanged, this, [this] { ShowColorInSample(); });
+    ShowColorInSample();
 
     auto* colorRow = new QFormLayout;
     colorRow->addRow(QStringLiteral("色(&C):"), m_colors);
@@ -59,6 +73,15 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, QWidg
     layout->addWidget(m_fonts);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
+}
+
+void TFontColorDialog::ShowColorInSample()
+{
+    if (QLineEdit* sample = SampleOf(m_fonts)) {
+        QPalette palette = sample->palette();
+        palette.setColor(QPalette::Text, SelectedColor());
+        sample->setPalette(palette);
+    }
 }
 
 QFont TFontColorDialog::SelectedFont() const

@@ -18,6 +18,9 @@ public:
     QColor SelectedColor() const;
 
 private:
+    // The sample text is drawn in the chosen colour.
+    void ShowColorInSample();
+
     QFont m_font;   // the font asked for
     QFont m_shown;  // what the chooser shows for it
     QFontDialog* m_fonts;

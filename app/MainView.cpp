@@ -227,7 +227,7 @@ void TfrmMain::UpdateCaretPanel()
         return;
     }
     const QPoint caret = memo->CaretLineColumn();
-    m_statusBar->SetPanelText(1, QString::asprintf("%6d行,%6d桁", caret.y(), caret.x()));
+    m_statusBar->SetPanelText(1, TStatusBar::CaretText(caret.y(), caret.x()));
 }
 
 void TfrmMain::UpdateDocumentPanel()

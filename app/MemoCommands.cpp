@@ -78,7 +78,10 @@ TfrmMemo* TfrmMain::NewMemoWindow(const QString& caption, bool withEditorFont)
     m_commandKeys->ReleaseCommandKeys(sub->systemMenu());
     sub->show();
     m_mdiArea->setActiveSubWindow(sub);
-    // Typing goes into the new window's text at once.
+    // Typing goes into the new window's text at once, also when the command
+    // came from the floating file manager.
+    if (isVisible())
+        activateWindow();
     memo->Editor()->setFocus();
     return memo;
 }

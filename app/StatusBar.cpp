@@ -6,6 +6,7 @@
 
 namespace {
 constexpr int PanelIndent = 2;
+constexpr int CaretPanel = 1;
 }  // namespace
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
@@ -30,6 +31,11 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent)
     }
 }
 
+QString TStatusBar::CaretText(int line, int column)
+{
+    return QString::asprintf("%6d行,%6d桁", line, column);
+}
+
 QString TStatusBar::PanelText(int panel) const
 {
     return m_panels[panel]->text();
@@ -37,8 +43,12 @@ QString TStatusBar::PanelText(int panel) const
 
 void TStatusBar::SetPanelText(int panel, const QString& text)
 {
-    if (m_panels[panel]->text() != text)
-        m_panels[panel]->setText(text);
+    if (m_panels[panel]->text() == text)
+        return;
+    m_panels[panel]->setText(text);
+    // The caret position is always shown whole; a long hint may be cut.
+    if (panel == CaretPanel)
+        FitPanelTo(panel, text);
 }
 
 int TStatusBar::PanelWidth(int panel) const
@@ -50,4 +60,12 @@ int TStatusBar::PanelTextWidth(int panel) const
 {
     const QLabel* label = m_panels[panel];
     return label->contentsRect().width() - 2 * label->margin() - label->indent();
+}
+
+void TStatusBar::FitPanelTo(int panel, const QString& widest)
+{
+    QLabel* label = m_panels[panel];
+    const int needed = label->fontMetrics().horizontalAdvance(widest) + label->width() - PanelTextWidth(panel);
+    if (needed > label->width())
+        label->setFixedWidth(needed);
 }

@@ -22,7 +22,13 @@ public:
     // own width less its frame, margins and indent.
     int PanelTextWidth(int panel) const;
     QLabel* Panel(int panel) const { return m_panels[panel]; }
+    // Panel 1's text for a zero-based line and column.
+    static QString CaretText(int line, int column);
 
 private:
+    // Widens a fixed panel beyond its design width where its font needs
+    // more room for `text`, so that no text is cut off; it never narrows.
+    void FitPanelTo(int panel, const QString& text);
+
     QLabel* m_panels[3];
 };

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "ElidingDelegate.h"
 #include "Exceptions.h"
+#include "FlowLayout.h"
 #include "Guard.h"
 #include "HintSwitch.h"
 #include "HintText.h"
@@ -25,7 +26,6 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QHBoxLayout>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -126,12 +126,12 @@ QWidget* TfrmManager::BuildSearchPage()
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
 
-    // A flat row of two buttons with their captions beside the images.
+    // A flat row of two buttons with their captions beside the images; in a
+    // panel too narrow for both, the second wraps below the first.
     ToolBar1 = new QWidget(Panel1);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    auto* toolLayout = new QHBoxLayout(ToolBar1);
+    auto* toolLayout = new TFlowLayout(ToolBar1, 2);
     toolLayout->setContentsMargins(2, 2, 2, 2);
-    toolLayout->setSpacing(2);
     const auto addButton = [this](const char* name, const QString& caption, const QString& hint,
                                   QStyle::StandardPixmap image, auto handler) {
         auto* button = new QToolButton(ToolBar1);
@@ -151,7 +151,6 @@ QWidget* TfrmManager::BuildSearchPage()
                             QStyle::SP_FileDialogContentsView, [this] { RunSearch(); });
     ToolButton6 = addButton("ToolButton6", QStringLiteral("クリア(&C)"), QStringLiteral("キーワードを一新"),
                             QStyle::SP_DialogResetButton, [this] { ToolButton6Click(); });
-    toolLayout->addStretch(1);
     panelLayout->addWidget(ToolBar1);
 
     WordBox1 = new TWordBox(Panel1);

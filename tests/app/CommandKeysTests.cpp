@@ -1,6 +1,7 @@
 // Keys in an active main window: the focus of new memo windows and which
 // of a command's shortcut and a text field's own key wins.
 #include "AppFixture.h"
+#include "WordBox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -40,6 +41,20 @@ TEST_F(CommandKeysTest, TypingRightAfterANewOrOpenedMemoGoesIntoItsText)
     Manager().MemoList()->setCurrentIndex(Manager().MemoList()->model()->index(0, 0));
     Main().RunCommand("MemoOpen");
     EXPECT_EQ(QApplication::focusWidget(), Main().ActiveMemo()->Editor());
+}
+
+TEST_F(CommandKeysTest, CtrlNInTheFloatingManagerGivesTheNewMemoTheKeyboard)
+{
+    StartActive();
+    ASSERT_TRUE(Manager().isFloating());
+    Manager().activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Manager(); }));
+    Manager().WordBox()->setFocus();
+    Press(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_NE(Main().ActiveMemo(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &Main(); }));
+    QTest::keyClicks(QApplication::focusWidget(), "typed");
+    EXPECT_EQ(Main().ActiveMemo()->Editor()->toPlainText(), "typed");
 }
 
 TEST_F(CommandKeysTest, KeywordShortcutsWinInTheEditor)

@@ -9,6 +9,7 @@
 #include "ToolBand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -117,6 +118,21 @@ TEST_F(AppTest, StatusBarShowsCaretAndDocument)
     EXPECT_TRUE(shown.endsWith("memo.vlr (includes 3 memos)")) << shown.toStdString();
     const int available = bar->width() - bar->PanelWidth(0) - bar->PanelWidth(1) - 20;
     EXPECT_LE(QFontMetrics(bar->Panel(2)->font()).horizontalAdvance(shown), available);
+}
+
+TEST_F(AppTest, CaretPanelHoldsItsTextWhateverTheFont)
+{
+    const QFont designFont = QApplication::font();
+    QFont wide = designFont;
+    wide.setPointSizeF(designFont.pointSizeF() * 2);
+    QApplication::setFont(wide);
+    Start();
+    TStatusBar* bar = Main().StatusBar();
+    const QString text = TStatusBar::CaretText(12345, 678);
+    bar->SetPanelText(1, text);
+    const int needed = bar->Panel(1)->fontMetrics().horizontalAdvance(text);
+    QApplication::setFont(designFont);
+    EXPECT_GE(bar->PanelTextWidth(1), needed);
 }
 
 TEST_F(AppTest, ToolBarSwitchHidesAllBandsAndIsKept)

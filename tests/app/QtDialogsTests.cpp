@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -109,6 +110,11 @@ TEST(QtDialogs, FontDialogOffersTheSixteenColours)
         EXPECT_EQ(colors->count(), 16);
         EXPECT_EQ(colors->currentText(), "赤");  // the start colour
         colors->setCurrentIndex(4);             // navy
+        const auto edits = modal->findChildren<QLineEdit*>();
+        const auto sample = std::find_if(edits.begin(), edits.end(),
+                                         [](QLineEdit* edit) { return edit->text() == "AaBbYyZz"; });
+        ASSERT_NE(sample, edits.end());
+        EXPECT_EQ((*sample)->palette().color(QPalette::Text), QColor(0x000080));  // the sample shows it
         qobject_cast<QDialog*>(modal)->accept();
     });
     QFont font(QStringLiteral("No Such Font Family"), 11);
