@@ -126,12 +126,13 @@ void CsvCommand(const ArgumentList& args, CommandIo& io)
         CheckOutputIsNotDocument(args.Positional(0), args.Positional(1));
     TQuorvexDataAccessSystem store;
     Load(store, args.Positional(0));
-    std::ostringstream csv;
-    ExportMemosCsv(store, csv);
-    if (args.Positional().size() > 1)
-        WriteFileAtomically(args.Positional(1), csv.view());
-    else
+    if (args.Positional().size() > 1) {
+        ExportMemosCsvFile(store, args.Positional(1));
+    } else {
+        std::ostringstream csv;  // whole first: a failure prints nothing
+        ExportMemosCsv(store, csv);
         io.out << csv.view();
+    }
 }
 
 void AddCommand(const ArgumentList& args, CommandIo& io)

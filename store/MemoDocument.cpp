@@ -2,9 +2,11 @@
 
 #include "ColumnRules.h"
 #include "Exceptions.h"
+#include "FileIO.h"
 #include "KeywordText.h"
 
 #include <new>
+#include <sstream>
 #include <string_view>
 
 namespace {
@@ -270,4 +272,11 @@ void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
     WriteCsvChunk(out, buffer);
     if (!out.flush())
         throw Exception(kCsvWriteFailed);
+}
+
+void ExportMemosCsvFile(const TQuorvexDataAccessSystem& store, const std::string& fileName)
+{
+    std::ostringstream csv;
+    ExportMemosCsv(store, csv);
+    WriteFileAtomically(fileName, csv.view());
 }
