@@ -114,6 +114,11 @@ std::string ReadWholeFile(const std::string& fileName)
 
 TFileIdentity WriteFileAtomically(const std::string& fileName, std::string_view bytes)
 {
+    return WriteFileAtomically(fileName, [bytes](TFileSink& sink) { sink.Write(bytes); });
+}
+
+TFileIdentity WriteFileAtomically(const std::string& fileName, const FileProducer& produce)
+{
     const std::string target = FinalTarget(fileName);
     struct stat old;
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -133,7 +138,7 @@ TFileIdentity WriteFileAtomically(const std::string& fileName, std::string_view 
     TTemporaryFile file(fileName, folder.Get(), name, exists ? old.st_mode & 07777 : 0666);
     if (exists)
         KeepOwnerAndMode(fileName, file.Fd(), old);
-    file.Write(bytes);
+    produce(file);
     return file.Commit();
 }
 

@@ -6,6 +6,7 @@
 #include "FileIO.h"
 #include "InputFile.h"
 #include "Scrambler.h"
+#include "StringSink.h"
 
 namespace {
 
@@ -206,14 +207,16 @@ void TQuorvexDataAccessSystem::SetValueAsString(const NameOrIndex& Table, const 
 
 std::string TQuorvexDataAccessSystem::SaveToBytes(ScrambleKey Key) const
 {
-    return Scramble(TDocumentFormat::Write(*this), Key);
+    TStringSink bytes;
+    TDocumentFormat::Write(*this, Key, bytes);
+    return bytes.Take();
 }
 
 void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleKey Key) const
 {
-    // The whole stream is built first, so a value that cannot be written
-    // raises before the file is touched.
-    fileIdentity_ = WriteFileAtomically(FileName, SaveToBytes(Key));
+    // The stream goes to the new file as it is made; a value that cannot be
+    // written raises before that file replaces the old one.
+    fileIdentity_ = WriteFileAtomically(FileName, [&](TFileSink& sink) { TDocumentFormat::Write(*this, Key, sink); });
 }
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)

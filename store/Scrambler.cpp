@@ -94,26 +94,37 @@ void TUnscrambler::Advance(std::size_t end)
     ready_ = upTo;
 }
 
-bool LegacyRepresentable(std::string_view plain, ScrambleKey key)
+TStreamScrambler::TStreamScrambler(ScrambleKey key, bool extended) : key_(key), keys_(key), extended_(extended) {}
+
+std::string_view TStreamScrambler::Header() const
 {
-    for (std::size_t i = plain.find('\xFF'); i != std::string_view::npos; i = plain.find('\xFF', i + 1))
-        if (KeyByte(key, i) != 0)
-            return false;
+    return extended_ ? kExtendedMarker : std::string_view();
+}
+
+bool TStreamScrambler::Scramble(char* piece, std::size_t size)
+{
+    if (extended_) {
+        keys_.Apply<ExtendedWrite>(piece, size, position_);
+    } else {
+        // Only a plain 0xFF can lack a legacy form: a fast search for it.
+        const std::string_view plain(piece, size);
+        for (std::size_t i = plain.find('\xFF'); i != std::string_view::npos; i = plain.find('\xFF', i + 1))
+            if (KeyByte(key_, position_ + i) != 0)
+                return false;
+        keys_.Apply<LegacyWrite>(piece, size, position_);
+    }
+    position_ += size;
     return true;
 }
 
 std::string Scramble(std::string plain, ScrambleKey key)
 {
-    const TKeyStream keys(key);
-    if (LegacyRepresentable(plain, key)) {
-        keys.Apply<LegacyWrite>(plain.data(), plain.size(), 0);  // in place: no copy of the stream
-        return plain;
-    }
-    std::string out;
-    out.reserve(kExtendedMarker.size() + plain.size());
-    out.append(kExtendedMarker);
+    if (TStreamScrambler(key, false).Scramble(plain.data(), plain.size()))
+        return plain;  // in place: no copy of the stream
+    TStreamScrambler extended(key, true);
+    std::string out(extended.Header());
     out.append(plain);
-    keys.Apply<ExtendedWrite>(out.data() + kExtendedMarker.size(), plain.size(), 0);
+    extended.Scramble(out.data() + extended.Header().size(), plain.size());
     return out;
 }
 
