@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -126,13 +125,10 @@ void CsvCommand(const ArgumentList& args, CommandIo& io)
         CheckOutputIsNotDocument(args.Positional(0), args.Positional(1));
     TQuorvexDataAccessSystem store;
     Load(store, args.Positional(0));
-    if (args.Positional().size() > 1) {
+    if (args.Positional().size() > 1)
         ExportMemosCsvFile(store, args.Positional(1));
-    } else {
-        std::ostringstream csv;  // whole first: a failure prints nothing
-        ExportMemosCsv(store, csv);
-        io.out << csv.view();
-    }
+    else
+        ExportMemosCsv(store, io.out);
 }
 
 void AddCommand(const ArgumentList& args, CommandIo& io)
