@@ -13,6 +13,7 @@ struct LocaleFormats {
     std::string ShortDateFormat = "yyyy/MM/dd";
     std::string LongTimeFormat = "H:mm:ss";
     char DecimalSeparator = '.';
+    bool operator==(const LocaleFormats&) const = default;
 };
 
 // The formats the store reads; one object for the whole program.

@@ -29,6 +29,8 @@ void TQuorvexDataAccessSystem::Swap(TQuorvexDataAccessSystem& other) noexcept
     std::swap(strictTypes_, other.strictTypes_);
     fileText_.swap(other.fileText_);
     std::swap(fileIdentity_, other.fileIdentity_);
+    ++changeCount_;
+    ++other.changeCount_;
 }
 
 int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
@@ -41,8 +43,10 @@ int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
     throw EUnregisteredName(EUnregisteredName::What::TableName);
 }
 
+// Only the changes take a table this way: each counts as one.
 TTable& TQuorvexDataAccessSystem::TableAt(const NameOrIndex& Table)
 {
+    ++changeCount_;
     return *tables_[CheckedPosition(TableIndex(Table), TableCount())];
 }
 
@@ -91,6 +95,7 @@ void TQuorvexDataAccessSystem::AddTable(const std::string& Name)
         if (table->Name() == Name)
             throw EDuplicateTableName();
     tables_.push_back(std::make_unique<TTable>(Name));
+    ++changeCount_;
 }
 
 void TQuorvexDataAccessSystem::AddCol(const NameOrIndex& Table, const std::string& Name, std::uint8_t ColType)
