@@ -5,7 +5,8 @@
 
 class PeakMemory {
 public:
-    // Sets the high-water mark back to the resident size now.
+    // Gives freed memory back to the system and sets the high-water mark
+    // back to the resident size now.
     static void Reset();
     // MiB resident now and at the highest since the last Reset; 0 when unknown.
     static double ResidentMiB();
