@@ -28,6 +28,10 @@ public:
     explicit TKeyStream(ScrambleKey key);
     template <unsigned char (*Op)(unsigned char, unsigned char)>
     void Apply(char* bytes, std::size_t size, std::size_t keyPosition) const;
+    // Calls visit(byte, keyByte) for each byte, byte by reference, and
+    // gives the bitwise or of what the calls returned.
+    template <typename Visit>
+    unsigned char Each(char* bytes, std::size_t size, std::size_t keyPosition, Visit visit) const;
 
 private:
     std::size_t period_;
@@ -89,12 +93,11 @@ public:
     // The file's first bytes, before the first piece: the marker in the
     // extended form, none in the legacy one.
     std::string_view Header() const;
-    // Scrambles the next piece in place; false, the piece left as it was,
+    // Scrambles the next piece in place; false, the piece then of no use,
     // when a byte of it has no legacy form.
     bool Scramble(char* piece, std::size_t size);
 
 private:
-    ScrambleKey key_;
     TKeyStream keys_;
     bool extended_;
     std::size_t position_ = 0;  // key position of the next piece
