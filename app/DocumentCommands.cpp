@@ -1,6 +1,7 @@
 // The document commands: new, open, save, save as and exit.
 #include "Main.h"
 
+#include "BusyNotice.h"
 #include "Commands.h"
 #include "Dialogs.h"
 #include "DocumentLock.h"
@@ -8,6 +9,7 @@
 #include "Manager.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
+#include "StatusBar.h"
 
 #include <QFileInfo>
 #include <optional>
@@ -68,7 +70,7 @@ bool TfrmMain::WriteDocument(const QString& fileName, bool askWhenChanged)
             return false;
         lock.emplace(name);
     }
-    store.SaveToFile(name, DocumentKey);
+    TBusyNotice(*m_statusBar, QStringLiteral("保存しています...")).Run([&] { store.SaveToFile(name, DocumentKey); });
     return true;
 }
 

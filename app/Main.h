@@ -163,6 +163,7 @@ private:
     void MemoImportFromTextFileExecute();
     // SaveDialog2 set up for one export; the chosen path, empty when cancelled.
     QString ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt);
+    void CheckExportTarget(const QString& path) const;
     void WriteExport(const QString& path, std::string_view bytes);
     void ImportTextFile(const QString& path);
 

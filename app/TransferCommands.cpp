@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 
 namespace {
 const QString CsvFilter = QStringLiteral("CSV ファイル|*.csv|すべてのファイル (*.*)|*.*");
@@ -62,25 +61,29 @@ QString TfrmMain::ChooseExportFile(const QString& filter, const QString& title, 
 
 // An export never replaces the open document's own file: the overwrite
 // question names only the file, and the memos would be gone with it.
-void TfrmMain::WriteExport(const QString& path, std::string_view bytes)
+void TfrmMain::CheckExportTarget(const QString& path) const
 {
     std::error_code error;
     if (!DocumentFileName().isEmpty() &&
         std::filesystem::equivalent(FileName(path), FileName(DocumentFileName()), error))
         throw Exception("ファイル " + FileName(path) + " は開いている文書です。 書き出し先には使えません");
+}
+
+void TfrmMain::WriteExport(const QString& path, std::string_view bytes)
+{
+    CheckExportTarget(path);
     WriteFileAtomically(FileName(path), bytes);
 }
 
-// The whole file is made in memory and then replaces the old one: a failure
-// leaves no half-written file and reaches the error box.
+// The file replaces the old one only when complete: a failure leaves no
+// half-written file and reaches the error box.
 void TfrmMain::FileExportToCSVFileExecute()
 {
     const QString path = ChooseExportFile(CsvFilter, QStringLiteral("CSV ファイルにエクスポート"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    std::ostringstream csv;
-    ExportMemosCsv(m_manager->Store(), csv);
-    WriteExport(path, csv.view());
+    CheckExportTarget(path);
+    ExportMemosCsvFile(m_manager->Store(), FileName(path));
 }
 
 void TfrmMain::MemoExportToTextFileExecute()

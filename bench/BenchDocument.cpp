@@ -37,9 +37,34 @@ std::string Sentence(std::mt19937& random)
     return pieces[random() % pieces.size()];
 }
 
+// Light texts just pass 300 bytes; heavy ones stop before 2,000 bytes at a
+// length drawn from 200 to 2,100, which averages about 1,150.
+std::string MemoText(std::mt19937& random, BenchProfile profile)
+{
+    std::string text;
+    if (profile == BenchProfile::Light) {
+        while (text.size() < 300)
+            text += Sentence(random) + "\r\n";
+        return text;
+    }
+    const std::size_t length = 200 + random() % 1901;
+    while (text.size() < length) {
+        const std::string next = Sentence(random) + "\r\n";
+        if (text.size() >= 200 && text.size() + next.size() > 2000)
+            break;
+        text += next;
+    }
+    return text;
+}
+
+std::string Key(int memoCount, BenchProfile profile)
+{
+    return (profile == BenchProfile::Heavy ? "heavy-" : "") + std::to_string(memoCount);
+}
+
 }  // namespace
 
-void FillBenchDocument(TQuorvexDataAccessSystem& store, int memoCount)
+void FillBenchDocument(TQuorvexDataAccessSystem& store, int memoCount, BenchProfile profile)
 {
     std::mt19937 random(20261207);
     CreateMemoLayout(store);
@@ -50,34 +75,54 @@ void FillBenchDocument(TQuorvexDataAccessSystem& store, int memoCount)
         const int keywordCount = 3 + static_cast<int>(random() % 3);
         for (int k = 0; k < keywordCount; ++k)
             memo.Keywords.push_back(words[random() % words.size()]);
-        while (memo.Text.size() < 300)
-            memo.Text += Sentence(random) + "\r\n";
+        memo.Text = MemoText(random, profile);
         AddMemoRow(store, memo.Title);
         WriteMemo(store, memo, 45000.0 + i % 1000);
     }
 }
 
-const std::string& BenchDocumentFile(int memoCount)
+const std::string& BenchDocumentFile(int memoCount, BenchProfile profile)
 {
-    static std::map<int, std::string> files;
-    auto found = files.find(memoCount);
+    static std::map<std::string, std::string> files;
+    const std::string key = Key(memoCount, profile);
+    auto found = files.find(key);
     if (found != files.end())
         return found->second;
     const std::string name =
-        (std::filesystem::temp_directory_path() / ("vellora-bench-" + std::to_string(memoCount) + ".vlr")).string();
+        (std::filesystem::temp_directory_path() / ("vellora-bench-" + key + ".vlr")).string();
     TQuorvexDataAccessSystem store;
-    FillBenchDocument(store, memoCount);
+    FillBenchDocument(store, memoCount, profile);
     store.SaveToFile(name, DocumentKey);
-    return files.emplace(memoCount, name).first->second;
+    return files.emplace(key, name).first->second;
 }
 
-const TQuorvexDataAccessSystem& LoadedBenchDocument(int memoCount)
+const TQuorvexDataAccessSystem& LoadedBenchDocument(int memoCount, BenchProfile profile)
 {
-    static std::map<int, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
-    auto& store = stores[memoCount];
+    static std::map<std::string, std::unique_ptr<TQuorvexDataAccessSystem>> stores;
+    auto& store = stores[Key(memoCount, profile)];
     if (!store) {
         store = std::make_unique<TQuorvexDataAccessSystem>();
-        store->LoadFromFile(BenchDocumentFile(memoCount), DocumentKey);
+        store->LoadFromFile(BenchDocumentFile(memoCount, profile), DocumentKey);
     }
     return *store;
+}
+
+BenchProfile ProfileArg(const benchmark::State& state, int at)
+{
+    return state.range(at) == 0 ? BenchProfile::Light : BenchProfile::Heavy;
+}
+
+int MemoCountArg(const benchmark::State& state, int at) { return static_cast<int>(state.range(at)); }
+
+void AddDocumentArgs(benchmark::internal::Benchmark* b, std::initializer_list<int> light,
+                     std::initializer_list<int> heavy, std::vector<int> before)
+{
+    for (const auto& [profile, sizes] : {std::pair{0, light}, std::pair{1, heavy}})
+        for (int size : sizes) {
+            std::vector<int64_t> args(before.begin(), before.end());
+            args.push_back(profile);
+            args.push_back(size);
+            b->Args(args);
+        }
+    b->Unit(benchmark::kMillisecond);
 }

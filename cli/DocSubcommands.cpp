@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -126,12 +125,10 @@ void CsvCommand(const ArgumentList& args, CommandIo& io)
         CheckOutputIsNotDocument(args.Positional(0), args.Positional(1));
     TQuorvexDataAccessSystem store;
     Load(store, args.Positional(0));
-    std::ostringstream csv;
-    ExportMemosCsv(store, csv);
     if (args.Positional().size() > 1)
-        WriteFileAtomically(args.Positional(1), csv.view());
+        ExportMemosCsvFile(store, args.Positional(1));
     else
-        io.out << csv.view();
+        ExportMemosCsv(store, io.out);
 }
 
 void AddCommand(const ArgumentList& args, CommandIo& io)

@@ -56,14 +56,32 @@ std::string TMemoListModel::CellText(const TColumnRef& ref, int tableRow) const
     return FormatDateTime(std::trunc(cell.ToReal()), CurrentFormats());
 }
 
-std::vector<TMemoListModel::TSortKey> TMemoListModel::SortKeys(int column, std::deque<std::string>& owned) const
+TMemoListModel::TColumnKeys& TMemoListModel::SortKeys(int column)
+{
+    TColumnKeys& keys = m_sortKeys[static_cast<std::size_t>(column)];
+    if (keys.changeCount != m_store.ChangeCount() || keys.formats != CurrentFormats() ||
+        keys.entries.size() != m_order.size()) {
+        // Emptied first: a failure leaves no keys that look current.
+        keys = TColumnKeys();
+        TColumnKeys made;
+        MakeSortKeys(column, made);
+        made.changeCount = m_store.ChangeCount();
+        made.formats = CurrentFormats();
+        keys = std::move(made);
+    }
+    return keys;
+}
+
+void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
 {
     const TColumnRef ref = Column(column);
-    std::vector<TSortKey> keys;
+    std::vector<TListSortEntry>& keys = made.entries;
     keys.reserve(m_order.size());
     // Many memos share a date: each date is formatted once.
     std::unordered_map<double, std::string_view> dates;
-    const auto own = [&](int row) -> std::string_view { return owned.emplace_back(ListSortKey(CellText(ref, row))); };
+    const auto own = [&](int row) -> std::string_view {
+        return made.owned.emplace_back(CellText(ref, row));
+    };
     for (int row = 0; row < static_cast<int>(m_order.size()); ++row) {
         const CellValue& cell = m_store.CellAt(ref.table, ref.col, row);
         if (cell.IsEmpty()) {
@@ -73,30 +91,29 @@ std::vector<TMemoListModel::TSortKey> TMemoListModel::SortKeys(int column, std::
             if (added)
                 date->second = own(row);
             keys.emplace_back(date->second, row);
-        } else if (ref.type == ctString && cell.Kind() == CellKind::Text && IsOwnSortKey(cell.AsText())) {
-            keys.emplace_back(cell.AsText(), row);  // most texts are their own keys: no copy
+        } else if (ref.type == ctString && cell.Kind() == CellKind::Text) {
+            keys.emplace_back(cell.AsText(), row);  // the text in place: no copy
         } else {
             keys.emplace_back(own(row), row);
         }
     }
-    return keys;
 }
 
 void TMemoListModel::Sort(int column)
 {
-    // The keys are made once per row, so that the comparisons are plain
-    // byte compares.
-    std::deque<std::string> owned;
-    std::vector<TSortKey> keys = SortKeys(column, owned);
-    std::sort(keys.begin(), keys.end(), [](const TSortKey& a, const TSortKey& b) {
-        const int c = a.first.compare(b.first);
-        return c < 0 || (c == 0 && a.second < b.second);
-    });
-    std::vector<int> order;
-    order.reserve(keys.size());
-    for (const TSortKey& key : keys)
-        order.push_back(key.second);
-    ApplyOrder(std::move(order));
+    // The keys are made once per row and kept, so that sorting takes only
+    // plain byte compares, and only once per state of the document.
+    TColumnKeys& keys = SortKeys(column);
+    if (keys.order.size() != keys.entries.size()) {
+        std::vector<TListSortEntry> sorted = keys.entries;
+        std::sort(sorted.begin(), sorted.end());
+        std::vector<int> order;
+        order.reserve(sorted.size());
+        for (const TListSortEntry& key : sorted)
+            order.push_back(key.row);
+        keys.order = std::move(order);
+    }
+    ApplyOrder(keys.order);
 }
 
 void TMemoListModel::ApplyOrder(std::vector<int> order)

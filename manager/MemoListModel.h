@@ -5,7 +5,11 @@
 // order is a permutation of the table's rows: the table order after each
 // refresh, a sorted order after a sort.
 
+#include "ListSortKey.h"
+#include "LocaleFormats.h"
+
 #include <QAbstractTableModel>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -58,15 +62,24 @@ private:
     };
     TColumnRef Column(int column) const;
     std::string CellText(const TColumnRef& ref, int tableRow) const;
-    // A row's sort key (see ListSortKey.h) and its table row.
-    using TSortKey = std::pair<std::string_view, int>;
-    // Each table row's key for the column, in table order; keys that are
-    // not the cells' own texts live in `owned`.
-    std::vector<TSortKey> SortKeys(int column, std::deque<std::string>& owned) const;
+    // A column's sort keys and the order they give, kept while the
+    // document and the formats stay as they were: a click on a column
+    // sorted before only puts the rows in that order again.
+    struct TColumnKeys {
+        std::uint64_t changeCount = 0;
+        LocaleFormats formats;
+        std::vector<TListSortEntry> entries;  // in table order
+        std::deque<std::string> owned;        // the texts that are not the cells' own
+        std::vector<int> order;               // the table rows sorted; empty until made
+    };
+    // The column's keys (see ListSortKey.h), made again when out of date.
+    TColumnKeys& SortKeys(int column);
+    void MakeSortKeys(int column, TColumnKeys& keys) const;
     // Moves the list to `order`, keeping the selection on the same memos.
     void ApplyOrder(std::vector<int> order);
 
     const TQuorvexDataAccessSystem& m_store;
     std::vector<int> m_order;
+    std::array<TColumnKeys, ColumnCount> m_sortKeys;
     TEditHandler m_editHandler;
 };

@@ -13,21 +13,31 @@ static_assert(std::endian::native == std::endian::little, "the file layout is wr
 
 namespace {
 
+// The legacy form cannot hold the stream: it is written again in the extended one.
+struct NeedsExtendedForm {};
+
+// Gathers the plain stream in a buffer of bounded size; each full buffer is
+// scrambled in place and written to the sink, while still in the cache.
 class StreamBuilder {
 public:
+    StreamBuilder(TFileSink& sink, TStreamScrambler& scrambler) : sink_(sink), scrambler_(scrambler)
+    {
+        sink_.Write(scrambler_.Header());
+        buffer_.reserve(kPiece);
+    }
     template <typename T>
     void Put(T value)
     {
         char bytes[sizeof(T)];
         std::memcpy(bytes, &value, sizeof(T));
-        out_.append(bytes, sizeof(T));
+        Append(std::string_view(bytes, sizeof(T)));
     }
     void PutText(std::string_view text, const char* what)
     {
         if (text.find('\0') != std::string_view::npos)
             throw ENulInText(what);
-        out_.append(text);
-        out_.push_back('\0');
+        Append(text);
+        Append(std::string_view("", 1));
     }
     void PutCell(std::uint8_t colType, const CellValue& value)
     {
@@ -55,10 +65,33 @@ public:
         else
             PutText(value.ToText(), what);
     }
-    std::string Take() { return std::move(out_); }
+    // Writes what the buffer holds; the stream is complete.
+    void Finish() { Flush(); }
 
 private:
-    std::string out_;
+    static constexpr std::size_t kPiece = 1 << 18;
+
+    void Append(std::string_view bytes)
+    {
+        while (buffer_.size() + bytes.size() > kPiece) {
+            const std::size_t room = kPiece - buffer_.size();
+            buffer_.append(bytes.substr(0, room));
+            bytes.remove_prefix(room);
+            Flush();
+        }
+        buffer_.append(bytes);
+    }
+    void Flush()
+    {
+        if (!scrambler_.Scramble(buffer_.data(), buffer_.size()))
+            throw NeedsExtendedForm();
+        sink_.Write(buffer_);
+        buffer_.clear();
+    }
+
+    TFileSink& sink_;
+    TStreamScrambler& scrambler_;
+    std::string buffer_;
 };
 
 // Smallest sizes of the records, for the count checks.
@@ -141,9 +174,23 @@ private:
     std::size_t pos_ = 0;
 };
 
-std::string TDocumentFormat::Write(const TQuorvexDataAccessSystem& store)
+void TDocumentFormat::Write(const TQuorvexDataAccessSystem& store, ScrambleKey key, TFileSink& sink)
 {
-    StreamBuilder out;
+    // Nearly every stream has a legacy form; the rare one that has not is
+    // found out as it is written and written again from the start.
+    try {
+        TStreamScrambler legacy(key, false);
+        WritePlain(store, sink, legacy);
+    } catch (const NeedsExtendedForm&) {
+        sink.Rewind();
+        TStreamScrambler extended(key, true);
+        WritePlain(store, sink, extended);
+    }
+}
+
+void TDocumentFormat::WritePlain(const TQuorvexDataAccessSystem& store, TFileSink& sink, TStreamScrambler& scrambler)
+{
+    StreamBuilder out(sink, scrambler);
     out.Put<std::uint8_t>(store.strictTypes_);
     out.Put<std::int32_t>(store.TableCount());
     for (const auto& table : store.tables_) {
@@ -161,7 +208,7 @@ std::string TDocumentFormat::Write(const TQuorvexDataAccessSystem& store)
         }
         out.Put<std::uint8_t>(table->RowNameRule);
     }
-    return out.Take();
+    out.Finish();
 }
 
 void TDocumentFormat::Read(TUnscrambler& plain, const std::string& fileName, TQuorvexDataAccessSystem& store)

@@ -21,16 +21,21 @@
 // A count of zero or less means no records; bytes after the last table are
 // ignored.
 
+#include "FileSink.h"
+#include "Scrambler.h"
+
 #include <string>
 
 class TQuorvexDataAccessSystem;
-class TUnscrambler;
 
 class TDocumentFormat {
 public:
+    // Writes the file's bytes to the sink, scrambled with the key, a
+    // bounded piece at a time (see Scrambler.h for the two forms); the sink
+    // is rewound when the stream has to start again in the extended form.
     // Raises ENulInText for a name or text holding 0x00, EVariantTypeCast
-    // for a value that cannot be converted.
-    static std::string Write(const TQuorvexDataAccessSystem& store);
+    // for a value that cannot be converted, with part of the stream written.
+    static void Write(const TQuorvexDataAccessSystem& store, ScrambleKey key, TFileSink& sink);
     // Fills an empty store. Raises EDamagedDocument (naming fileName) when
     // the data ends early, and the store's duplicate-name exceptions.
     // Text cells refer to their bytes in plain, which the store keeps.
@@ -38,6 +43,7 @@ public:
 
 private:
     class StreamCursor;
+    static void WritePlain(const TQuorvexDataAccessSystem& store, TFileSink& sink, TStreamScrambler& scrambler);
     static void ReadTable(StreamCursor& in, TQuorvexDataAccessSystem& store, int table);
     static void ReadColumn(StreamCursor& in, TQuorvexDataAccessSystem& store, int table);
 };

@@ -2,6 +2,7 @@
 // Whole-file reads and crash-safe whole-file writes.
 
 #include "FileIdentity.h"
+#include "FileSink.h"
 
 #include <cstddef>
 #include <functional>
@@ -22,6 +23,11 @@ std::string ReadWholeFile(const std::string& fileName);
 //   killed save leaves no file behind.
 // On any failure the target is untouched and EFCreateError says why.
 TFileIdentity WriteFileAtomically(const std::string& fileName, std::string_view bytes);
+// The same with the bytes written by produce, a piece at a time, so that
+// they need not exist whole in memory. An exception from produce leaves
+// the target untouched and passes on.
+using FileProducer = std::function<void(TFileSink& sink)>;
+TFileIdentity WriteFileAtomically(const std::string& fileName, const FileProducer& produce);
 
 // Whether WriteFileAtomically could replace or create the file: its
 // folder may be written and an existing file is one it would not refuse.
@@ -36,7 +42,8 @@ std::string FolderOf(const std::string& fileName);
 
 // Test seam for faults a disk cannot be made to show on demand.
 struct TFileWriteFaults {
-    // Called before each write of the data with the count written so far;
+    // Called before each write of the data with the count of bytes in the
+    // file so far;
     // a non-zero result fails that write with this errno.
     std::function<int(std::size_t written)> beforeWrite;
     // Behave as on a file system without unnamed temporary files.

@@ -18,6 +18,8 @@ struct LocaleFormats {
     char DecimalSeparator = '.';
     std::string TimeAMString = "\x8c\xdf\x91\x4f";  // 午前
     std::string TimePMString = "\x8c\xdf\x8c\xe3";  // 午後
+
+    bool operator==(const LocaleFormats&) const = default;
 };
 
 // The formats the store reads; one object for the whole program.

@@ -2,6 +2,7 @@
 
 #include "ColumnRules.h"
 #include "Exceptions.h"
+#include "FileIO.h"
 #include "KeywordText.h"
 
 #include <new>
@@ -90,12 +91,34 @@ std::string_view FieldText(const CellValue& cell, std::uint8_t colType, std::str
     return scratch;
 }
 
-void WriteCsvChunk(std::ostream& out, std::string& buffer)
+// The CSV records gathered in a bounded buffer, each full buffer handed to
+// write(std::string_view).
+template <typename Write>
+void WriteMemosCsv(const TQuorvexDataAccessSystem& store, Write write)
 {
-    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    buffer.clear();
-    if (!out)
-        throw Exception(kCsvWriteFailed);
+    const int table = store.TableIndex(Table);
+    const int cols[] = {store.ColIndex(table, MemoLayout::Title), store.ColIndex(table, Keywords),
+                        store.ColIndex(table, MemoLayout::Text), store.ColIndex(table, Update)};
+    std::uint8_t types[4];
+    for (int field = 0; field < 4; ++field)
+        types[field] = store.GetColType(table, cols[field]);
+    const int rows = store.RowCount(table);
+    std::string buffer;
+    buffer.reserve(kCsvChunk);
+    std::string scratch;
+    for (int row = 0; row < rows; ++row) {
+        for (int field = 0; field < 4; ++field) {
+            if (field > 0)
+                buffer += ',';
+            AppendQuotedField(buffer, FieldText(store.CellAt(table, cols[field], row), types[field], scratch));
+        }
+        buffer += "\r\n";
+        if (buffer.size() >= kCsvChunk) {
+            write(std::string_view(buffer));
+            buffer.clear();
+        }
+    }
+    write(std::string_view(buffer));
 }
 
 }  // namespace
@@ -247,27 +270,19 @@ std::vector<int> SearchMemos(const TQuorvexDataAccessSystem& store, const std::v
 
 void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out)
 {
-    const int table = store.TableIndex(Table);
-    const int cols[] = {store.ColIndex(table, MemoLayout::Title), store.ColIndex(table, Keywords),
-                        store.ColIndex(table, MemoLayout::Text), store.ColIndex(table, Update)};
-    std::uint8_t types[4];
-    for (int field = 0; field < 4; ++field)
-        types[field] = store.GetColType(table, cols[field]);
-    const int rows = store.RowCount(table);
-    // Records are gathered into large chunks: one stream write per chunk.
-    std::string buffer;
-    std::string scratch;
-    for (int row = 0; row < rows; ++row) {
-        for (int field = 0; field < 4; ++field) {
-            if (field > 0)
-                buffer += ',';
-            AppendQuotedField(buffer, FieldText(store.CellAt(table, cols[field], row), types[field], scratch));
-        }
-        buffer += "\r\n";
-        if (buffer.size() >= kCsvChunk)
-            WriteCsvChunk(out, buffer);
-    }
-    WriteCsvChunk(out, buffer);
+    WriteMemosCsv(store, [&out](std::string_view chunk) {
+        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        if (!out)
+            throw Exception(kCsvWriteFailed);
+    });
     if (!out.flush())
         throw Exception(kCsvWriteFailed);
+}
+
+void ExportMemosCsvFile(const TQuorvexDataAccessSystem& store, const std::string& fileName)
+{
+    // Straight into the new file: the CSV never exists whole in memory.
+    WriteFileAtomically(fileName, [&store](TFileSink& sink) {
+        WriteMemosCsv(store, [&sink](std::string_view chunk) { sink.Write(chunk); });
+    });
 }

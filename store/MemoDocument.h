@@ -74,3 +74,6 @@ std::vector<int> SearchMemos(const TQuorvexDataAccessSystem& store, const std::v
 // One CSV record per memo: Title, Keywords, Text, Update as text, quoted
 // where needed, ended by CR LF. Raises Exception when the stream fails.
 void ExportMemosCsv(const TQuorvexDataAccessSystem& store, std::ostream& out);
+// The same records written to the file by WriteFileAtomically: whole or
+// not at all.
+void ExportMemosCsvFile(const TQuorvexDataAccessSystem& store, const std::string& fileName);

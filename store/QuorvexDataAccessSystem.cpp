@@ -6,6 +6,7 @@
 #include "FileIO.h"
 #include "InputFile.h"
 #include "Scrambler.h"
+#include "StringSink.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ void TQuorvexDataAccessSystem::Swap(TQuorvexDataAccessSystem& other) noexcept
     std::swap(strictTypes_, other.strictTypes_);
     fileText_.swap(other.fileText_);
     std::swap(fileIdentity_, other.fileIdentity_);
+    ++changeCount_;
+    ++other.changeCount_;
 }
 
 int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
@@ -40,8 +43,10 @@ int TQuorvexDataAccessSystem::TableIndex(const NameOrIndex& Table) const
     throw EUnregisteredName(EUnregisteredName::What::TableName);
 }
 
+// Only the changes take a table this way: each counts as one.
 TTable& TQuorvexDataAccessSystem::TableAt(const NameOrIndex& Table)
 {
+    ++changeCount_;
     return *tables_[CheckedPosition(TableIndex(Table), TableCount())];
 }
 
@@ -90,6 +95,7 @@ void TQuorvexDataAccessSystem::AddTable(const std::string& Name)
         if (table->Name() == Name)
             throw EDuplicateTableName();
     tables_.push_back(std::make_unique<TTable>(Name));
+    ++changeCount_;
 }
 
 void TQuorvexDataAccessSystem::AddCol(const NameOrIndex& Table, const std::string& Name, std::uint8_t ColType)
@@ -206,14 +212,16 @@ void TQuorvexDataAccessSystem::SetValueAsString(const NameOrIndex& Table, const 
 
 std::string TQuorvexDataAccessSystem::SaveToBytes(ScrambleKey Key) const
 {
-    return Scramble(TDocumentFormat::Write(*this), Key);
+    TStringSink bytes;
+    TDocumentFormat::Write(*this, Key, bytes);
+    return bytes.Take();
 }
 
 void TQuorvexDataAccessSystem::SaveToFile(const std::string& FileName, ScrambleKey Key) const
 {
-    // The whole stream is built first, so a value that cannot be written
-    // raises before the file is touched.
-    fileIdentity_ = WriteFileAtomically(FileName, SaveToBytes(Key));
+    // The stream goes to the new file as it is made; a value that cannot be
+    // written raises before that file replaces the old one.
+    fileIdentity_ = WriteFileAtomically(FileName, [&](TFileSink& sink) { TDocumentFormat::Write(*this, Key, sink); });
 }
 
 void TQuorvexDataAccessSystem::LoadFromBytes(std::string_view fileBytes, ScrambleKey Key, const std::string& FileName)

@@ -80,6 +80,9 @@ public:
     // Read-only view of one cell by positions, for walks over many rows
     // without copying; valid until the store next changes.
     const CellValue& CellAt(int table, int col, int row) const;
+    // Grows with every change of the content, loads included: what was
+    // derived from the content at one count is still good at the same count.
+    std::uint64_t ChangeCount() const { return changeCount_; }
 
     // The document file: the whole store, scrambled with Key. Kinds says
     // whether a pipe or device may be read as well.
@@ -110,4 +113,5 @@ private:
     std::uint8_t strictTypes_ = 1;
     // Bookkeeping about the file, not content: a save (const) records it too.
     mutable TFileIdentity fileIdentity_;
+    std::uint64_t changeCount_ = 0;
 };

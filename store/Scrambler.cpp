@@ -36,18 +36,29 @@ TKeyStream::TKeyStream(ScrambleKey key) : period_(key.empty() ? 1 : key.size())
         block_[i] = KeyByte(key, i);
 }
 
-template <unsigned char (*Op)(unsigned char, unsigned char)>
-void TKeyStream::Apply(char* bytes, std::size_t size, std::size_t keyPosition) const
+template <typename Visit>
+unsigned char TKeyStream::Each(char* bytes, std::size_t size, std::size_t keyPosition, Visit visit) const
 {
     auto* __restrict data = reinterpret_cast<unsigned char*>(bytes);
     const unsigned char* __restrict k = block_.data() + keyPosition % period_;
     const std::size_t run = period_ * 64;
+    unsigned char flags = 0;  // a local: the loops stay free of stores that could alias
     std::size_t i = 0;
     for (; i + run <= size; i += run)
         for (std::size_t j = 0; j < run; ++j)
-            data[i + j] = Op(data[i + j], k[j]);
+            flags |= visit(data[i + j], k[j]);
     for (std::size_t j = 0; i + j < size; ++j)
-        data[i + j] = Op(data[i + j], k[j]);
+        flags |= visit(data[i + j], k[j]);
+    return flags;
+}
+
+template <unsigned char (*Op)(unsigned char, unsigned char)>
+void TKeyStream::Apply(char* bytes, std::size_t size, std::size_t keyPosition) const
+{
+    Each(bytes, size, keyPosition, [](unsigned char& byte, unsigned char key) -> unsigned char {
+        byte = Op(byte, key);
+        return 0;
+    });
 }
 
 TUnscrambler::TUnscrambler(std::span<char> file, ScrambleKey key)
@@ -94,26 +105,42 @@ void TUnscrambler::Advance(std::size_t end)
     ready_ = upTo;
 }
 
-bool LegacyRepresentable(std::string_view plain, ScrambleKey key)
+TStreamScrambler::TStreamScrambler(ScrambleKey key, bool extended) : keys_(key), extended_(extended) {}
+
+std::string_view TStreamScrambler::Header() const
 {
-    for (std::size_t i = plain.find('\xFF'); i != std::string_view::npos; i = plain.find('\xFF', i + 1))
-        if (KeyByte(key, i) != 0)
+    return extended_ ? kExtendedMarker : std::string_view();
+}
+
+bool TStreamScrambler::Scramble(char* piece, std::size_t size)
+{
+    if (extended_) {
+        keys_.Apply<ExtendedWrite>(piece, size, position_);
+    } else {
+        // Scrambled and checked in one pass; a piece that fails is written
+        // again from its plain bytes, so it need not be left as it was.
+        // Only a plain 0xFF paired with a non-zero key byte lacks a legacy form.
+        const unsigned char lost = keys_.Each(piece, size, position_, [](unsigned char& byte, unsigned char key) {
+            const unsigned char unrepresentable = (byte == 0xFF) & (key != 0);
+            byte = LegacyWrite(byte, key);
+            return unrepresentable;
+        });
+        if (lost)
             return false;
+    }
+    position_ += size;
     return true;
 }
 
 std::string Scramble(std::string plain, ScrambleKey key)
 {
-    const TKeyStream keys(key);
-    if (LegacyRepresentable(plain, key)) {
-        keys.Apply<LegacyWrite>(plain.data(), plain.size(), 0);  // in place: no copy of the stream
-        return plain;
-    }
-    std::string out;
-    out.reserve(kExtendedMarker.size() + plain.size());
-    out.append(kExtendedMarker);
+    std::string legacy = plain;
+    if (TStreamScrambler(key, false).Scramble(legacy.data(), legacy.size()))
+        return legacy;
+    TStreamScrambler extended(key, true);
+    std::string out(extended.Header());
     out.append(plain);
-    keys.Apply<ExtendedWrite>(out.data() + kExtendedMarker.size(), plain.size(), 0);
+    extended.Scramble(out.data() + extended.Header().size(), plain.size());
     return out;
 }
 

@@ -28,6 +28,10 @@ public:
     explicit TKeyStream(ScrambleKey key);
     template <unsigned char (*Op)(unsigned char, unsigned char)>
     void Apply(char* bytes, std::size_t size, std::size_t keyPosition) const;
+    // Calls visit(byte, keyByte) for each byte, byte by reference, and
+    // gives the bitwise or of what the calls returned.
+    template <typename Visit>
+    unsigned char Each(char* bytes, std::size_t size, std::size_t keyPosition, Visit visit) const;
 
 private:
     std::size_t period_;
@@ -79,8 +83,26 @@ private:
     std::size_t ready_ = 0;
 };
 
-// True when every byte survives the legacy rule with this key.
-bool LegacyRepresentable(std::string_view plain, ScrambleKey key);
+// Scrambles a plain stream in one form, a piece at a time and in order, so
+// that a writer need not hold the whole stream. A stream is written in the
+// legacy form unless a byte cannot be: the writer then starts again in the
+// extended form.
+class TStreamScrambler {
+public:
+    TStreamScrambler(ScrambleKey key, bool extended);
+    // The file's first bytes, before the first piece: the marker in the
+    // extended form, none in the legacy one.
+    std::string_view Header() const;
+    // Scrambles the next piece in place; false, the piece then of no use,
+    // when a byte of it has no legacy form.
+    bool Scramble(char* piece, std::size_t size);
+
+private:
+    TKeyStream keys_;
+    bool extended_;
+    std::size_t position_ = 0;  // key position of the next piece
+};
+
 // The file bytes: the legacy form when representable, else the extended one.
 std::string Scramble(std::string plain, ScrambleKey key);
 // The plain stream of a file in either form.

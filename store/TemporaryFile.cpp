@@ -115,7 +115,7 @@ void TTemporaryFile::Write(std::string_view bytes)
 {
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t count = WriteSome(fd_.Get(), bytes.substr(written), written);
+        const ssize_t count = WriteSome(fd_.Get(), bytes.substr(written), written_ + written);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -124,6 +124,14 @@ void TTemporaryFile::Write(std::string_view bytes)
             Fail(ENOSPC);  // a regular file takes no bytes only when full
         written += static_cast<std::size_t>(count);
     }
+    written_ += written;
+}
+
+void TTemporaryFile::Rewind()
+{
+    if (::ftruncate(fd_.Get(), 0) != 0 || ::lseek(fd_.Get(), 0, SEEK_SET) != 0)
+        Fail(errno);
+    written_ = 0;
 }
 
 // Links the unnamed file under a hidden name, through /proc, or through

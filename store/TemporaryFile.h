@@ -6,13 +6,14 @@
 // by a killed save.
 
 #include "FileDescriptor.h"
+#include "FileSink.h"
 #include "FileIdentity.h"
 
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 
-class TTemporaryFile {
+class TTemporaryFile : public TFileSink {
 public:
     // A file in the folder open as folderFd, which Commit renames to
     // targetName; messageName names the target in errors. Every failure
@@ -25,7 +26,9 @@ public:
 
     int Fd() const { return fd_.Get(); }
     // All of the bytes, or EFCreateError.
-    void Write(std::string_view bytes);
+    void Write(std::string_view bytes) override;
+    // Empties the file, or EFCreateError.
+    void Rewind() override;
     // Flushes the file to disk and renames it over the target; gives the
     // identity of the new file.
     TFileIdentity Commit();
@@ -44,5 +47,6 @@ private:
     std::string targetName_;
     TFileDescriptor fd_{-1};
     std::string name_;  // empty while unnamed
+    std::size_t written_ = 0;
     bool committed_ = false;
 };

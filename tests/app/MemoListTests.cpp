@@ -20,6 +20,9 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace {
 QString Duplicate(const QString& title)
@@ -135,14 +138,6 @@ TEST(ListSortKey, TrailBytesAreNotFolded)
     EXPECT_EQ(ListSortKey(Bytes("ヂa")), "\x83\x61" "A");
 }
 
-TEST(ListSortKey, OwnKeyWhenNoSmallLetterIsFolded)
-{
-    EXPECT_TRUE(IsOwnSortKey("ABC 123"));
-    EXPECT_TRUE(IsOwnSortKey(Bytes("ヂア")));
-    EXPECT_FALSE(IsOwnSortKey("ABc"));
-    EXPECT_FALSE(IsOwnSortKey(Bytes("ヂz")));
-}
-
 namespace {
 class TOpenDelegate : public TElidingDelegate {
 public:
@@ -160,6 +155,35 @@ QStyleOptionViewItem CellOption(const QString& text, int width)
     return option;
 }
 }  // namespace
+
+// The sort's fast entries give the plain rule's order on texts that share
+// long beginnings and differ in letter case, in trail bytes that look like
+// letters or lead bytes, or in length around the eight bytes compared first.
+TEST(ListSortKey, SortEntriesKeepThePlainRulesOrder)
+{
+    const char* const pieces[] = {"a", "A", "b", "Z", "_", "[", "\x83\x61", "\x83\x41", "\x82\xa0",
+                                  "\xfc\x7a", "\x88\x9f", "\x9f\x81", "\xb1", "1"};
+    std::mt19937 random(7);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text = i % 3 == 0 ? "" : (i % 3 == 1 ? "memo" : "memo-list");
+        for (int n = static_cast<int>(random() % 5); n > 0; --n)
+            text += pieces[random() % std::size(pieces)];
+        texts.push_back(text);
+    }
+    std::vector<TListSortEntry> entries;
+    for (const std::string& text : texts)
+        entries.emplace_back(text, static_cast<int>(entries.size()));
+    std::sort(entries.begin(), entries.end());
+    std::vector<int> expected(texts.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](int a, int b) { return CompareListTexts(texts[a], texts[b]) < 0; });
+    std::vector<int> sorted;
+    for (const TListSortEntry& entry : entries)
+        sorted.push_back(entry.row);
+    EXPECT_EQ(sorted, expected);
+}
 
 TEST(ElidingDelegate, LongTextIsCutToMoreThanFits)
 {
@@ -262,6 +286,25 @@ TEST_F(MemoListTest, TitlesSortByTheByteCompare)
     Manager().ListView1ColumnClick(0);
     // a and A sort alike and keep their table order.
     EXPECT_EQ(Column(0), QStringList({"a", "A", "ab", "b", "_", "あ", "ｱ"}));
+}
+
+TEST_F(MemoListTest, SortSeesChangesAndFormatsSinceTheLastSort)
+{
+    AddTitles({"b", "c", "a"});
+    Manager().ListView1ColumnClick(0);
+    EXPECT_EQ(Column(0), QStringList({"a", "b", "c"}));
+    Manager().Store().SetValue(MemoLayout::Table, MemoLayout::Title, 1, std::string("0"));
+    Manager().ListView1ColumnClick(0);
+    EXPECT_EQ(Column(0), QStringList({"0", "a", "b"}));
+
+    SetUpdate(0, 2024, 2, 1);
+    SetUpdate(1, 2024, 1, 2);
+    SetUpdate(2, 2023, 12, 3);
+    Manager().ListView1ColumnClick(3);
+    EXPECT_EQ(Column(3), QStringList({"2023/12/03", "2024/01/02", "2024/02/01"}));
+    CurrentFormats().ShortDateFormat = "dd/MM/yyyy";
+    Manager().ListView1ColumnClick(3);
+    EXPECT_EQ(Column(3), QStringList({"01/02/2024", "02/01/2024", "03/12/2023"}));
 }
 
 TEST_F(MemoListTest, DatesSortAsTheTextsShown)

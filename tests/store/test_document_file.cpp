@@ -296,6 +296,48 @@ TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
     EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", 0), "\x88\xea\x8d\x73\x96\xda\r\n\x93\xf1\x8d\x73\x96\xda");
 }
 
+// The scrambling rules byte by byte over a whole plain stream, as a writer
+// holding the whole stream applies them.
+std::string ScrambleWhole(const std::string& plain, ScrambleKey key)
+{
+    const auto keyByte = [&](std::size_t i) { return unsigned(key[i % key.size()]); };
+    bool legacy = true;
+    for (std::size_t i = 0; i < plain.size(); ++i)
+        legacy = legacy && (static_cast<unsigned char>(plain[i]) != 0xFF || keyByte(i) == 0);
+    std::string out = legacy ? "" : FromHex("00564C52581A0100");
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        const unsigned sum = static_cast<unsigned char>(plain[i]) + keyByte(i);
+        out.push_back(static_cast<char>(legacy && sum > 255 ? sum - 255 : sum & 0xFF));
+    }
+    return out;
+}
+
+TEST_F(DocumentFileTest, LongStreamsAreWrittenAsTheWholeStreamRulesGive)
+{
+    // About a megabyte of texts: the stream is written in many pieces.
+    TQuorvexDataAccessSystem store;
+    AddMemoLayout(store);
+    for (int row = 0; row < 3000; ++row) {
+        const std::string title = "m" + std::to_string(row);
+        AddDatedRow(store, title, 36892.0 + row % 40);
+        store.SetValue("Memos", "Text", title, std::string(300 + row % 97, static_cast<char>('a' + row % 26)));
+    }
+    const fs::path file = folder / "long.vlr";
+    const auto expectWholeStreamBytes = [&](bool extended) {
+        const std::string plain = store.SaveToBytes({});  // an empty key changes no byte
+        const std::string expected = ScrambleWhole(plain, DocumentKey);
+        EXPECT_EQ(expected.starts_with(FromHex("00564C52581A0100")), extended);
+        EXPECT_EQ(store.SaveToBytes(DocumentKey), expected);
+        store.SaveToFile(file.string(), DocumentKey);
+        EXPECT_EQ(ReadFile(file), expected);
+    };
+    expectWholeStreamBytes(false);
+    // Bytes of 0xFF near the end force the extended form after most of the
+    // stream went out in the legacy one.
+    store.SetValue("Memos", "Text", "m2990", std::string(8, '\xFF'));
+    expectWholeStreamBytes(true);
+}
+
 TEST_F(DocumentFileTest, CountsAndNegativeIntegersHoldingFFRoundTrip)
 {
     for (int count : {255, 511}) {

@@ -1,9 +1,11 @@
 #include "Exceptions.h"
+#include "FileIO.h"
 #include "MemoDocument.h"
 #include "TextForms.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
 #include <unistd.h>
@@ -235,6 +237,22 @@ TEST_F(MemoDocumentTest, LargeCsvIsWrittenWhole)
         expected += title + ",k," + text + ",2023/05/02\r\n";
     }
     EXPECT_EQ(Csv(), expected);
+
+    // To a file: the same bytes; a write failing after the first piece of
+    // the file leaves no file at all, nor a hidden one.
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "csv-export";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    const std::string file = (folder / "memos.csv").string();
+    ExportMemosCsvFile(store, file);
+    EXPECT_TRUE(ReadWholeFile(file) == expected);
+    std::filesystem::remove(file);
+    FileWriteFaultsForTesting().noUnnamedTemporary = true;
+    FileWriteFaultsForTesting().beforeWrite = [](std::size_t written) { return written > 0 ? ENOSPC : 0; };
+    EXPECT_THROW(ExportMemosCsvFile(store, file), EFCreateError);
+    FileWriteFaultsForTesting() = {};
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
 }
 
 // A stream buffer that accepts nothing.
