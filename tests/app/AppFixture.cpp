@@ -3,6 +3,7 @@
 #include "Cp932Codec.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
+#include "RsizDock.h"
 #include "TextForms.h"
 
 #include <QAbstractEventDispatcher>
@@ -101,6 +102,16 @@ TfrmMemo* AppTest::NewMemo()
 {
     Main().RunCommand(QStringLiteral("MemoNew"));
     return Main().ActiveMemo();
+}
+
+int AppTest::DockManagerRight()
+{
+    TResizeDockSite* right = Main().DockSites().at(1);
+    right->Dock(&Manager());
+    Idle();
+    right->SetSize(180, 0);
+    Idle();
+    return right->Width();
 }
 
 void AppTest::Idle()

@@ -39,6 +39,8 @@ protected:
     void AddMemo(const QString& title, const QStringList& keywords = {}, const QString& text = {});
     int MemoRows();
     TfrmMemo* NewMemo();
+    // Docks the manager on the right at about 180 pixels; the site's width.
+    int DockManagerRight();
     static void Idle();
     // One pass of idle work, as when the event loop is about to wait.
     static void IdlePass();

@@ -162,13 +162,8 @@ TEST_F(AppTest, ToolBarSwitchHidesAllBandsAndIsKept)
 TEST_F(AppTest, DockedExitWritesTheSiteAndItsSize)
 {
     Start();
-    TResizeDockSite* right = Main().DockSites().at(1);
-    right->Dock(&Manager());
-    Idle();
-    right->SetSize(180, 0);
-    Idle();
-    EXPECT_EQ(right->DockClientCount(), 1);
-    const int width = right->Width();
+    const int width = DockManagerRight();
+    EXPECT_EQ(Main().DockSites().at(1)->DockClientCount(), 1);
     EXPECT_GT(width, 100);
     Exit();
     EXPECT_EQ(IniInteger("Manager", "DockStatus"), 2);

@@ -112,15 +112,10 @@ TEST_F(AppTest, FloatingSizeIsKeptAfterDocking)
 TEST_F(AppTest, HiddenDockedManagerKeepsItsSiteSize)
 {
     Start();
-    TResizeDockSite* right = Main().DockSites().at(1);
-    right->Dock(&Manager());
-    Idle();
-    right->SetSize(180, 0);
-    Idle();
-    const int width = right->Width();
+    const int width = DockManagerRight();
     Main().RunCommand("ViewManager");
     Idle();
-    ASSERT_EQ(right->Width(), 0);
+    ASSERT_EQ(Main().DockSites().at(1)->Width(), 0);
     Restart();  // hidden at exit
     EXPECT_EQ(IniInteger("Manager", "DockStatus"), 2);
     EXPECT_EQ(IniInteger("Manager", "SiteWidth"), width);
