@@ -318,7 +318,7 @@ TEST_F(DocumentFileTest, LongStreamsAreWrittenAsTheWholeStreamRulesGive)
     TQuorvexDataAccessSystem store;
     AddMemoLayout(store);
     for (int row = 0; row < 3000; ++row) {
-        const std::string title = "m" + std::to_string(row);
+        const std::string title = DatedTitle(row);
         AddDatedRow(store, title, 36892.0 + row % 40);
         store.SetValue("Memos", "Text", title, std::string(300 + row % 97, static_cast<char>('a' + row % 26)));
     }
