@@ -16,6 +16,14 @@
 namespace fs = std::filesystem;
 
 namespace {
+// Appended rather than "m" + std::to_string(n), which GCC 12 at -O3 takes
+// for an overlapping copy (a false -Wrestrict).
+std::string Numbered(std::string prefix, int n)
+{
+    prefix += std::to_string(n);
+    return prefix;
+}
+
 
 std::string FromHex(const char* hex)
 {
@@ -150,7 +158,7 @@ TEST_F(DocumentFileTest, EveryColumnTypeRoundTrips)
     const std::uint8_t types[] = {ctByte, ctSmallint, ctInteger, ctBoolean, ctSingle,
                                   ctDouble, ctCurrency, ctDateTime, ctString, 12};
     for (std::uint8_t type : types)
-        store.AddCol("T", "c" + std::to_string(type), type);
+        store.AddCol("T", Numbered("c", type), type);
     store.AddRow("T", "\x93\xfa\x96\x7b");  // 日本 in code page 932
     store.AddRow("T", "empty");
     const CellValue values[] = {CellValue(200), CellValue(-300), CellValue(-1), CellValue::Boolean(true),
@@ -268,28 +276,19 @@ TEST_F(DocumentFileTest, DocumentLoadsFromAPipe)
     EXPECT_EQ(loaded.GetValueAsString("Memos", "Text", "A"), "x");
 }
 
-// Appended rather than "m" + std::to_string(serial), which GCC 12 at -O3
-// takes for an overlapping copy (a false -Wrestrict).
-std::string DatedTitle(int serial)
-{
-    std::string title = "m";
-    title += std::to_string(serial);
-    return title;
-}
-
 TEST_F(DocumentFileTest, BytesOfValueFFSurviveThroughTheExtendedForm)
 {
     // 2023-05-02 ... 2023-05-09: each date's double holds a 0xFF byte.
     TQuorvexDataAccessSystem store;
     AddMemoLayout(store);
     for (int serial = 45048; serial <= 45055; ++serial)
-        AddDatedRow(store, DatedTitle(serial), serial);
+        AddDatedRow(store, Numbered("m", serial), serial);
     const std::string bytes = store.SaveToBytes(DocumentKey);
     EXPECT_EQ(bytes.substr(0, 8), FromHex("00564C52581A0100"));
     TQuorvexDataAccessSystem loaded;
     loaded.LoadFromBytes(bytes, DocumentKey, "dates.vlr");
     for (int serial = 45048; serial <= 45055; ++serial)
-        EXPECT_EQ(loaded.GetValue("Memos", "Update", DatedTitle(serial)), CellValue::DateTime(serial));
+        EXPECT_EQ(loaded.GetValue("Memos", "Update", Numbered("m", serial)), CellValue::DateTime(serial));
 
     loaded.LoadFromFile(DataFile("extended.vlr"), DocumentKey);
     EXPECT_EQ(loaded.GetValueAsString("Memos", "Update", 0), "2023/05/02");
@@ -318,7 +317,7 @@ TEST_F(DocumentFileTest, LongStreamsAreWrittenAsTheWholeStreamRulesGive)
     TQuorvexDataAccessSystem store;
     AddMemoLayout(store);
     for (int row = 0; row < 3000; ++row) {
-        const std::string title = DatedTitle(row);
+        const std::string title = Numbered("m", row);
         AddDatedRow(store, title, 36892.0 + row % 40);
         store.SetValue("Memos", "Text", title, std::string(300 + row % 97, static_cast<char>('a' + row % 26)));
     }
