@@ -5,6 +5,7 @@
 #include "ListSortKey.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
+#include "SortedListRows.h"
 #include "TextForms.h"
 
 #include <algorithm>
@@ -104,15 +105,8 @@ void TMemoListModel::Sort(int column)
     // The keys are made once per row and kept, so that sorting takes only
     // plain byte compares, and only once per state of the document.
     TColumnKeys& keys = SortKeys(column);
-    if (keys.order.size() != keys.entries.size()) {
-        std::vector<TListSortEntry> sorted = keys.entries;
-        std::sort(sorted.begin(), sorted.end());
-        std::vector<int> order;
-        order.reserve(sorted.size());
-        for (const TListSortEntry& key : sorted)
-            order.push_back(key.row);
-        keys.order = std::move(order);
-    }
+    if (keys.order.size() != keys.entries.size())
+        keys.order = SortedListRows(keys.entries);
     ApplyOrder(keys.order);
 }
 
