@@ -153,9 +153,3 @@ std::uint64_t ListSortChunk(std::string_view text, std::size_t at, bool& trail)
     return __builtin_bswap64(bytes - CaseDistance[letters & ~trails & 0xFF]);
 }
 
-TListSortEntry::TListSortEntry(std::string_view text, int row)
-    : data(text.data()), size(text.size()), row(row)
-{
-    bool trail = false;
-    head = ListSortChunk(text, 0, trail);
-}

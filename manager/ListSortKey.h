@@ -35,10 +35,10 @@ std::uint64_t ListSortChunk(std::string_view text, std::size_t at, bool& trail);
 // a time as one integer (see SortedListRows.h). The text's bytes must
 // outlive the entry.
 struct TListSortEntry {
-    TListSortEntry(std::string_view text, int row);
+    TListSortEntry(std::string_view text, int row) : data(text.data()), size(text.size()), row(row) {}
     std::string_view Text() const { return {data, size}; }
 
-    std::uint64_t head;  // the key's first eight bytes; the sort's eight at hand while it runs
+    std::uint64_t head = 0;  // the sort's eight bytes at hand
     const char* data;
     std::size_t size;
     int row;

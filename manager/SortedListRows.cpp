@@ -114,9 +114,19 @@ std::size_t LoadHeads(const TSortRange& range)
     return shared == 0 ? 0 : std::max(shared, range.at + 8) - range.at;
 }
 
+// Loads the heads of the range's entries, past the bytes all of them share.
+TSortRange LoadDistinctHeads(TSortRange range)
+{
+    while (const std::size_t shared = LoadHeads(range)) {
+        range.at += shared;
+        range.trail = IsTrailByte(range.begin->Text(), range.at);
+    }
+    return range;
+}
+
 // Entries whose heads are all alike: their texts are equal when the head
 // holds a text's end, and then only the rows order them; otherwise their
-// heads move on to the first bytes that are not the same in all.
+// heads move on to the next bytes that are not the same in all.
 TSortRange NextBytes(TListSortEntry* begin, TListSortEntry* end, const TSortRange& from)
 {
     if (begin == end || HeadLength(*begin, from.at) < 8) {
@@ -125,11 +135,7 @@ TSortRange NextBytes(TListSortEntry* begin, TListSortEntry* end, const TSortRang
     }
     TSortRange next{begin, end, from.at + 8, from.trail};
     ListSortChunk(begin->Text(), from.at, next.trail);  // the same for all of them
-    while (const std::size_t shared = LoadHeads(next)) {
-        next.at += shared;
-        next.trail = IsTrailByte(begin->Text(), next.at);
-    }
-    return next;
+    return LoadDistinctHeads(next);
 }
 
 // Sorts the range. The two smaller parts of each split are sorted by a
@@ -160,9 +166,10 @@ void SortRange(TSortRange range, int splitsLeft)
 
 std::vector<int> SortedListRows(std::vector<TListSortEntry> entries)
 {
-    // The entries come with the heads of their first eight bytes.
-    SortRange({entries.data(), entries.data() + entries.size(), 0, false},
-              2 * std::bit_width(entries.size()));
+    if (!entries.empty()) {
+        const TSortRange all = LoadDistinctHeads({entries.data(), entries.data() + entries.size(), 0, false});
+        SortRange(all, 2 * std::bit_width(all.Size()));
+    }
     std::vector<int> rows;
     rows.reserve(entries.size());
     for (const TListSortEntry& entry : entries)
