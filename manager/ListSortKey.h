@@ -25,8 +25,8 @@ bool IsTrailByte(std::string_view text, std::size_t at);
 // The first position from `from` on where the bytes of a and b differ, or n.
 std::size_t FirstDifference(const char* a, const char* b, std::size_t from, std::size_t n);
 
-// The eight bytes of the text's key from byte `at` on (at most its size)
-// as one big-endian integer, zero-padded past the text's end. `trail`
+// The eight bytes of the text's key from byte `at` on (`at` at most the
+// text's size) as one big-endian integer, zero-padded past the text's end. `trail`
 // says whether byte `at` is the second byte of a character, and is left
 // saying it of byte `at` + 8.
 std::uint64_t ListSortChunk(std::string_view text, std::size_t at, bool& trail);
@@ -42,5 +42,5 @@ struct TListSortEntry {
     const char* data;
     std::size_t size;
     int row;
-    int spare = 0;  // makes the entry 32 bytes whole, which it copies fastest as
+    int spare = 0;  // pads the entry to 32 bytes, which the sort moves fastest
 };

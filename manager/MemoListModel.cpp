@@ -102,8 +102,8 @@ void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
 
 void TMemoListModel::Sort(int column)
 {
-    // The keys are made once per row and kept, so that sorting takes only
-    // plain byte compares, and only once per state of the document.
+    // The entries are made once per state of the document and the order
+    // they give is kept: a click on a column sorted before only applies it.
     TColumnKeys& keys = SortKeys(column);
     if (keys.order.size() != keys.entries.size())
         keys.order = SortedListRows(keys.entries);
