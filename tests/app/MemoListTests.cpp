@@ -197,17 +197,18 @@ TEST(ListSortKey, SortKeepsThePlainRulesOrder)
 }
 
 // Long shared beginnings whose double-byte characters straddle every
-// eight-byte boundary, texts ending in the middle of a character, and
+// eight-byte boundary, or that end in a lead byte, so that the texts first
+// differ in a trail byte; texts ending in the middle of a character, and
 // zero bytes where a shorter text ends.
 TEST(ListSortKey, SortKeepsThePlainRulesOrderPastLongSharedBeginnings)
 {
     std::string katakana;
     for (int i = 0; i < 40; ++i)
         katakana += "\x83\x61";
-    ExpectThePlainRulesOrder(RandomTexts({"m" + katakana, "M" + katakana, "m" + katakana + "\x88"},
-                                         {"a", "A", "\x83\x61", "\x83\x41", "\x88\x9f", "\x9f", "z",
-                                          std::string(1, '\0'), "memo-list"},
-                                         12));
+    const std::vector<std::string> pieces = {"a", "A", "\x83\x61", "\x83\x41", "\x88\x9f", "\x9f", "z",
+                                             std::string(1, '\0'), "memo-list"};
+    ExpectThePlainRulesOrder(RandomTexts({"m" + katakana, "M" + katakana, "m" + katakana + "\x88"}, pieces, 12));
+    ExpectThePlainRulesOrder(RandomTexts({katakana + "\x83"}, pieces, 12));
 }
 
 TEST(ElidingDelegate, LongTextIsCutToMoreThanFits)
