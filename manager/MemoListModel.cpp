@@ -57,23 +57,25 @@ std::string TMemoListModel::CellText(const TColumnRef& ref, int tableRow) const
     return FormatDateTime(std::trunc(cell.ToReal()), CurrentFormats());
 }
 
-TMemoListModel::TColumnKeys& TMemoListModel::SortKeys(int column)
+const std::vector<int>& TMemoListModel::SortedOrder(int column)
 {
-    TColumnKeys& keys = m_sortKeys[static_cast<std::size_t>(column)];
-    if (keys.changeCount != m_store.ChangeCount() || keys.formats != CurrentFormats() ||
-        keys.entries.size() != m_order.size()) {
-        // Emptied first: a failure leaves no keys that look current.
-        keys = TColumnKeys();
-        TColumnKeys made;
-        MakeSortKeys(column, made);
+    TColumnOrder& order = m_sortOrders[static_cast<std::size_t>(column)];
+    if (order.changeCount != m_store.ChangeCount() || order.formats != CurrentFormats() ||
+        order.rows.size() != m_order.size()) {
+        // Emptied first: a failure leaves no order that looks current.
+        order = TColumnOrder();
+        TSortTexts texts;
+        MakeSortTexts(column, texts);
+        TColumnOrder made;
         made.changeCount = m_store.ChangeCount();
         made.formats = CurrentFormats();
-        keys = std::move(made);
+        made.rows = SortedListRows(std::move(texts.entries));
+        order = std::move(made);
     }
-    return keys;
+    return order.rows;
 }
 
-void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
+void TMemoListModel::MakeSortTexts(int column, TSortTexts& made) const
 {
     const TColumnRef ref = Column(column);
     std::vector<TListSortEntry>& keys = made.entries;
@@ -102,12 +104,8 @@ void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
 
 void TMemoListModel::Sort(int column)
 {
-    // The entries are made once per state of the document and the order
-    // they give is kept: a click on a column sorted before only applies it.
-    TColumnKeys& keys = SortKeys(column);
-    if (keys.order.size() != keys.entries.size())
-        keys.order = SortedListRows(keys.entries);
-    ApplyOrder(keys.order);
+    // The order is made once per state of the document and kept.
+    ApplyOrder(SortedOrder(column));
 }
 
 void TMemoListModel::ApplyOrder(std::vector<int> order)
