@@ -16,26 +16,31 @@ std::string ListSortKey(std::string cp932);
 // Negative when a sorts before b, zero when they sort alike, positive after.
 int CompareListTexts(std::string_view a, std::string_view b);
 // The same result without making the keys: word compares find where the
-// texts first differ, and only that byte is looked at as a letter.
-int CompareListTextsInPlace(std::string_view a, std::string_view b);
+// texts first differ, and only that byte is looked at as a letter. The
+// texts' keys must be the same before byte `from`.
+int CompareListTextsInPlace(std::string_view a, std::string_view b, std::size_t from = 0);
 
-// A row's text as the sort compares it fastest: the first eight bytes of
-// its key as one integer settle most pairs, the texts only ties. Rows that
-// sort alike keep their order. The text's bytes must outlive the entry.
+// Whether byte `at` of the text is the second byte of a double-byte character.
+bool IsTrailByte(std::string_view text, std::size_t at);
+// The first position from `from` on where the bytes of a and b differ, or n.
+std::size_t FirstDifference(const char* a, const char* b, std::size_t from, std::size_t n);
+
+// The eight bytes of the text's key from byte `at` on (`at` at most the
+// text's size) as one big-endian integer, zero-padded past the text's end. `trail`
+// says whether byte `at` is the second byte of a character, and is left
+// saying it of byte `at` + 8.
+std::uint64_t ListSortChunk(std::string_view text, std::size_t at, bool& trail);
+
+// A row's text as the sort compares it fastest: eight bytes of its key at
+// a time as one integer (see SortedListRows.h). The text's bytes must
+// outlive the entry.
 struct TListSortEntry {
-    TListSortEntry(std::string_view text, int row);
+    TListSortEntry(std::string_view text, int row) : data(text.data()), size(text.size()), row(row) {}
     std::string_view Text() const { return {data, size}; }
 
-    std::uint64_t head;  // the key's first eight bytes, big-endian, zero-padded
+    std::uint64_t head = 0;  // the sort's eight bytes at hand
     const char* data;
     std::size_t size;
     int row;
+    int spare = 0;  // pads the entry to 32 bytes, which the sort moves fastest
 };
-
-inline bool operator<(const TListSortEntry& a, const TListSortEntry& b)
-{
-    if (a.head != b.head)
-        return a.head < b.head;
-    const int c = CompareListTextsInPlace(a.Text(), b.Text());
-    return c < 0 || (c == 0 && a.row < b.row);
-}

@@ -5,6 +5,7 @@
 #include "ListSortKey.h"
 #include "MemoDocument.h"
 #include "QuorvexDataAccessSystem.h"
+#include "SortedListRows.h"
 #include "TextForms.h"
 
 #include <algorithm>
@@ -56,23 +57,25 @@ std::string TMemoListModel::CellText(const TColumnRef& ref, int tableRow) const
     return FormatDateTime(std::trunc(cell.ToReal()), CurrentFormats());
 }
 
-TMemoListModel::TColumnKeys& TMemoListModel::SortKeys(int column)
+const std::vector<int>& TMemoListModel::SortedOrder(int column)
 {
-    TColumnKeys& keys = m_sortKeys[static_cast<std::size_t>(column)];
-    if (keys.changeCount != m_store.ChangeCount() || keys.formats != CurrentFormats() ||
-        keys.entries.size() != m_order.size()) {
-        // Emptied first: a failure leaves no keys that look current.
-        keys = TColumnKeys();
-        TColumnKeys made;
-        MakeSortKeys(column, made);
+    TColumnOrder& order = m_sortOrders[static_cast<std::size_t>(column)];
+    if (order.changeCount != m_store.ChangeCount() || order.formats != CurrentFormats() ||
+        order.rows.size() != m_order.size()) {
+        // Emptied first: a failure leaves no order that looks current.
+        order = TColumnOrder();
+        TSortTexts texts;
+        MakeSortTexts(column, texts);
+        TColumnOrder made;
         made.changeCount = m_store.ChangeCount();
         made.formats = CurrentFormats();
-        keys = std::move(made);
+        made.rows = SortedListRows(std::move(texts.entries));
+        order = std::move(made);
     }
-    return keys;
+    return order.rows;
 }
 
-void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
+void TMemoListModel::MakeSortTexts(int column, TSortTexts& made) const
 {
     const TColumnRef ref = Column(column);
     std::vector<TListSortEntry>& keys = made.entries;
@@ -101,19 +104,8 @@ void TMemoListModel::MakeSortKeys(int column, TColumnKeys& made) const
 
 void TMemoListModel::Sort(int column)
 {
-    // The keys are made once per row and kept, so that sorting takes only
-    // plain byte compares, and only once per state of the document.
-    TColumnKeys& keys = SortKeys(column);
-    if (keys.order.size() != keys.entries.size()) {
-        std::vector<TListSortEntry> sorted = keys.entries;
-        std::sort(sorted.begin(), sorted.end());
-        std::vector<int> order;
-        order.reserve(sorted.size());
-        for (const TListSortEntry& key : sorted)
-            order.push_back(key.row);
-        keys.order = std::move(order);
-    }
-    ApplyOrder(keys.order);
+    // The order is made once per state of the document and kept.
+    ApplyOrder(SortedOrder(column));
 }
 
 void TMemoListModel::ApplyOrder(std::vector<int> order)

@@ -62,24 +62,27 @@ private:
     };
     TColumnRef Column(int column) const;
     std::string CellText(const TColumnRef& ref, int tableRow) const;
-    // A column's sort keys and the order they give, kept while the
-    // document and the formats stay as they were: a click on a column
-    // sorted before only puts the rows in that order again.
-    struct TColumnKeys {
+    // A column's sorted order, kept while the document and the formats
+    // stay as they were: a click on a column sorted before only puts the
+    // rows in that order again.
+    struct TColumnOrder {
         std::uint64_t changeCount = 0;
         LocaleFormats formats;
+        std::vector<int> rows;  // the table rows sorted; empty until made
+    };
+    // A column's texts as the sort takes them (see ListSortKey.h).
+    struct TSortTexts {
         std::vector<TListSortEntry> entries;  // in table order
         std::deque<std::string> owned;        // the texts that are not the cells' own
-        std::vector<int> order;               // the table rows sorted; empty until made
     };
-    // The column's keys (see ListSortKey.h), made again when out of date.
-    TColumnKeys& SortKeys(int column);
-    void MakeSortKeys(int column, TColumnKeys& keys) const;
+    // The column's order, made again when out of date.
+    const std::vector<int>& SortedOrder(int column);
+    void MakeSortTexts(int column, TSortTexts& made) const;
     // Moves the list to `order`, keeping the selection on the same memos.
     void ApplyOrder(std::vector<int> order);
 
     const TQuorvexDataAccessSystem& m_store;
     std::vector<int> m_order;
-    std::array<TColumnKeys, ColumnCount> m_sortKeys;
+    std::array<TColumnOrder, ColumnCount> m_sortOrders;
     TEditHandler m_editHandler;
 };

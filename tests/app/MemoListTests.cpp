@@ -7,6 +7,7 @@
 #include "MemoDocument.h"
 #include "MemoListModel.h"
 #include "QuorvexDataAccessSystem.h"
+#include "SortedListRows.h"
 #include "TextForms.h"
 #include "WordBox.h"
 
@@ -154,35 +155,60 @@ QStyleOptionViewItem CellOption(const QString& text, int width)
     delegate.initStyleOption(&option, model.index(0, 0));
     return option;
 }
-}  // namespace
 
-// The sort's fast entries give the plain rule's order on texts that share
-// long beginnings and differ in letter case, in trail bytes that look like
-// letters or lead bytes, or in length around the eight bytes compared first.
-TEST(ListSortKey, SortEntriesKeepThePlainRulesOrder)
+// The list's sort of the texts against a stable sort by the plain rule.
+void ExpectThePlainRulesOrder(const std::vector<std::string>& texts)
 {
-    const char* const pieces[] = {"a", "A", "b", "Z", "_", "[", "\x83\x61", "\x83\x41", "\x82\xa0",
-                                  "\xfc\x7a", "\x88\x9f", "\x9f\x81", "\xb1", "1"};
-    std::mt19937 random(7);
-    std::vector<std::string> texts;
-    for (int i = 0; i < 3000; ++i) {
-        std::string text = i % 3 == 0 ? "" : (i % 3 == 1 ? "memo" : "memo-list");
-        for (int n = static_cast<int>(random() % 5); n > 0; --n)
-            text += pieces[random() % std::size(pieces)];
-        texts.push_back(text);
-    }
     std::vector<TListSortEntry> entries;
     for (const std::string& text : texts)
         entries.emplace_back(text, static_cast<int>(entries.size()));
-    std::sort(entries.begin(), entries.end());
     std::vector<int> expected(texts.size());
     std::iota(expected.begin(), expected.end(), 0);
     std::stable_sort(expected.begin(), expected.end(),
                      [&](int a, int b) { return CompareListTexts(texts[a], texts[b]) < 0; });
-    std::vector<int> sorted;
-    for (const TListSortEntry& entry : entries)
-        sorted.push_back(entry.row);
-    EXPECT_EQ(sorted, expected);
+    EXPECT_EQ(SortedListRows(std::move(entries)), expected);
+}
+
+// 3,000 texts, each one of `starts` in turn and up to `most` random pieces.
+std::vector<std::string> RandomTexts(const std::vector<std::string>& starts, const std::vector<std::string>& pieces,
+                                     int most)
+{
+    std::mt19937 random(7);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text = starts[static_cast<std::size_t>(i) % starts.size()];
+        for (int n = static_cast<int>(random() % static_cast<unsigned>(most + 1)); n > 0; --n)
+            text += pieces[random() % pieces.size()];
+        texts.push_back(text);
+    }
+    return texts;
+}
+}  // namespace
+
+// Texts that share beginnings and differ in letter case, in trail bytes
+// that look like letters or lead bytes, or in length around the eight
+// bytes compared at a time.
+TEST(ListSortKey, SortKeepsThePlainRulesOrder)
+{
+    ExpectThePlainRulesOrder(RandomTexts({"", "memo", "memo-list"},
+                                         {"a", "A", "b", "Z", "_", "[", "\x83\x61", "\x83\x41", "\x82\xa0",
+                                          "\xfc\x7a", "\x88\x9f", "\x9f\x81", "\xb1", "1"},
+                                         4));
+}
+
+// Long shared beginnings whose double-byte characters straddle every
+// eight-byte boundary, or that end in a lead byte, so that the texts first
+// differ in a trail byte; texts ending in the middle of a character, and
+// zero bytes where a shorter text ends.
+TEST(ListSortKey, SortKeepsThePlainRulesOrderPastLongSharedBeginnings)
+{
+    std::string katakana;
+    for (int i = 0; i < 40; ++i)
+        katakana += "\x83\x61";
+    const std::vector<std::string> pieces = {"a", "A", "\x83\x61", "\x83\x41", "\x88\x9f", "\x9f", "z",
+                                             std::string(1, '\0'), "memo-list"};
+    ExpectThePlainRulesOrder(RandomTexts({"m" + katakana, "M" + katakana, "m" + katakana + "\x88"}, pieces, 12));
+    ExpectThePlainRulesOrder(RandomTexts({katakana + "\x83"}, pieces, 12));
 }
 
 TEST(ElidingDelegate, LongTextIsCutToMoreThanFits)
