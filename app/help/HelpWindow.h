@@ -21,6 +21,8 @@ public:
 
     void Load(const QString& helpFile);
     QString HelpFile() const { return m_helpFile; }
+    // False while the window says its file could not be read.
+    bool IsShowingFile() const { return m_archive != nullptr; }
 
     QTreeWidget* Contents() const { return m_contents; }
     THelpBrowser* Page() const { return m_page; }

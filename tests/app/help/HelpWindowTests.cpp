@@ -117,6 +117,18 @@ TEST(ChmHelpViewer, KeepsOneWindowAndStartsAgainOnTheFirstPageAfterItWasClosed)
     EXPECT_EQ(window->Page()->source(), QUrl("chm:/first.htm"));
 }
 
+TEST_F(HelpWindowTest, AnOpenWindowThatCouldNotReadItsFileReadsItOnceItIsThere)
+{
+    TChmHelpViewer viewer;
+    const QString file = Folder.filePath("Later ヘルプ.CHM");
+    viewer.Open(file, THelpViewer::DisplayContents, 0);
+    ASSERT_FALSE(viewer.Window()->IsShowingFile());
+    ASSERT_TRUE(QFile::copy(TinyHelp, file));
+    viewer.Open(file, THelpViewer::DisplayContents, 0);
+    EXPECT_TRUE(viewer.Window()->IsShowingFile());
+    EXPECT_EQ(viewer.Window()->Page()->source(), QUrl("chm:/first.htm"));
+}
+
 TEST_F(HelpWindowTest, ShowsTheProgramsHelpFileWithItsJapaneseTitleAndContents)
 {
     Window.Load(QString::fromUtf8(VELLORA_HELP_FILE));
