@@ -90,7 +90,8 @@ void TMemoListModel::MakeSortTexts(int column, TSortTexts& made) const
         if (cell.IsEmpty()) {
             keys.emplace_back(std::string_view(), row);
         } else if (column == ColUpdate) {
-            auto [date, added] = dates.try_emplace(cell.ToReal());
+            // Keyed by the whole day the cell shows, not by its time of day.
+            auto [date, added] = dates.try_emplace(std::trunc(cell.ToReal()));
             if (added)
                 date->second = own(row);
             keys.emplace_back(date->second, row);
