@@ -15,7 +15,6 @@
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -63,9 +62,7 @@ QString TfrmMain::ChooseExportFile(const QString& filter, const QString& title, 
 // question names only the file, and the memos would be gone with it.
 void TfrmMain::CheckExportTarget(const QString& path) const
 {
-    std::error_code error;
-    if (!DocumentFileName().isEmpty() &&
-        std::filesystem::equivalent(FileName(path), FileName(DocumentFileName()), error))
+    if (!DocumentFileName().isEmpty() && IsSameFile(FileName(path), FileName(DocumentFileName())))
         throw Exception("ファイル " + FileName(path) + " は開いている文書です。 書き出し先には使えません");
 }
 

@@ -114,8 +114,7 @@ void SearchCommand(const ArgumentList& args, CommandIo& io)
 
 void CheckOutputIsNotDocument(const std::string& fileName, const std::string& out)
 {
-    std::error_code error;
-    if (std::filesystem::equivalent(fileName, out, error))
+    if (IsSameFile(fileName, out))
         throw UsageError("OUT に文書ファイル自身は指定できません: " + out);
 }
 

@@ -6,6 +6,7 @@
 #include "TemporaryFile.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +90,12 @@ std::string FolderOf(const std::string& fileName)
     if (slash == 0)
         return "/";
     return fileName.substr(0, slash);
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
 }
 
 std::string FinalTarget(const std::string& fileName)

@@ -40,6 +40,10 @@ std::string FinalTarget(const std::string& fileName);
 // The folder part of a path: "." for a bare name.
 std::string FolderOf(const std::string& fileName);
 
+// Whether both paths name one existing file, links followed: a file that
+// must not be written over with what is read from the other.
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // Test seam for faults a disk cannot be made to show on demand.
 struct TFileWriteFaults {
     // Called before each write of the data with the count of bytes in the
