@@ -1,17 +1,13 @@
 #include "ListSortKey.h"
 
+#include "Cp932Codec.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
 
 namespace {
-// Lead bytes of the double-byte characters of code page 932.
-bool IsLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 unsigned char Folded(unsigned char byte)
 {
     return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
@@ -25,7 +21,7 @@ template <typename Visit> void EachSmallLetter(std::string_view text, Visit visi
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = At(text, i);
-        if (IsLeadByte(byte))
+        if (IsCp932LeadByte(byte))
             ++i;
         else if (byte >= 'a' && byte <= 'z')
             visit(i);
@@ -82,7 +78,7 @@ constexpr std::array<std::uint64_t, 256> CaseDistance = [] {
 bool IsTrailByte(std::string_view text, std::size_t at)
 {
     std::size_t run = 0;
-    while (run < at && IsLeadByte(At(text, at - 1 - run)))
+    while (run < at && IsCp932LeadByte(At(text, at - 1 - run)))
         ++run;
     return run % 2 == 1;
 }

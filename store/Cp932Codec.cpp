@@ -89,14 +89,13 @@ std::size_t Utf8CharLength(std::string_view text)
                     label + ")");
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // How many bytes one undecodable character takes: a lead byte with a
 // possible trail byte is one (unassigned) character, anything else one byte.
 std::size_t UndecodableLength(std::string_view at)
 {
-    if (at.size() >= 2 && IsLeadByte(static_cast<unsigned char>(at[0])) && IsTrailByte(static_cast<unsigned char>(at[1])))
+    if (at.size() >= 2 && IsCp932LeadByte(static_cast<unsigned char>(at[0])) && IsTrailByte(static_cast<unsigned char>(at[1])))
         return 2;
     return 1;
 }

@@ -7,6 +7,12 @@
 #include <string>
 #include <string_view>
 
+// Whether the byte starts a double-byte character of code page 932.
+inline bool IsCp932LeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 // Raises EUnmappableCharacter naming the first character code page 932
 // cannot hold; invalid UTF-8 is refused with an Exception naming the byte.
 std::string Utf8ToCp932(std::string_view utf8);

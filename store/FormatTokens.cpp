@@ -1,14 +1,11 @@
 #include "FormatTokens.h"
 
+#include "Cp932Codec.h"
+
 namespace {
 bool IsFormatLetter(char c)
 {
     return c == 'y' || c == 'M' || c == 'd' || c == 'H' || c == 'h' || c == 'm' || c == 's';
-}
-
-bool IsLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
 void AppendLiteral(std::vector<FormatToken>& tokens, std::string_view text)
@@ -21,7 +18,7 @@ void AppendLiteral(std::vector<FormatToken>& tokens, std::string_view text)
 
 std::size_t Cp932CharLength(std::string_view text, std::size_t pos)
 {
-    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+    return IsCp932LeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
 std::vector<FormatToken> TokenizeFormat(std::string_view format)
