@@ -21,8 +21,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <string_view>
-
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -164,7 +162,6 @@ private:
     // SaveDialog2 set up for one export; the chosen path, empty when cancelled.
     QString ChooseExportFile(const QString& filter, const QString& title, const QString& defaultExt);
     void CheckExportTarget(const QString& path) const;
-    void WriteExport(const QString& path, std::string_view bytes);
     void ImportTextFile(const QString& path);
 
     // PrintCommands.cpp

@@ -66,12 +66,6 @@ void TfrmMain::CheckExportTarget(const QString& path) const
         throw Exception("ファイル " + FileName(path) + " は開いている文書です。 書き出し先には使えません");
 }
 
-void TfrmMain::WriteExport(const QString& path, std::string_view bytes)
-{
-    CheckExportTarget(path);
-    WriteFileAtomically(FileName(path), bytes);
-}
-
 // The file replaces the old one only when complete: a failure leaves no
 // half-written file and reaches the error box.
 void TfrmMain::FileExportToCSVFileExecute()
@@ -91,7 +85,8 @@ void TfrmMain::MemoExportToTextFileExecute()
         return;
     // Converted before the file is touched: an unmappable character writes nothing.
     const std::string bytes = DocumentText(memo->Editor()->toPlainText());
-    WriteExport(path, bytes);
+    CheckExportTarget(path);
+    WriteFileAtomically(FileName(path), bytes);
 }
 
 void TfrmMain::MemoImportFromTextFileExecute()

@@ -34,6 +34,12 @@ void THelpBrowser::SetArchive(std::shared_ptr<const TChmArchive> archive)
     m_archive = std::move(archive);
 }
 
+void THelpBrowser::ShowMessage(const QString& message)
+{
+    m_archive.reset();
+    setHtml(MessagePage(message));
+}
+
 void THelpBrowser::FollowLink(const QUrl& link)
 {
     const QUrl url = source().resolved(link);

@@ -17,6 +17,8 @@ public:
     static QUrl ArchiveUrl(const QString& name);
 
     void SetArchive(std::shared_ptr<const TChmArchive> archive);
+    // Drops the archive and shows message as the page.
+    void ShowMessage(const QString& message);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;

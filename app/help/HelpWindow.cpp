@@ -94,8 +94,7 @@ void THelpWindow::Open(const QString& helpFile)
 void THelpWindow::ShowFailure(const QString& message)
 {
     m_contents->hide();
-    m_page->SetArchive(nullptr);
-    m_page->setHtml(QStringLiteral("<p>%1</p>").arg(message.toHtmlEscaped()));
+    m_page->ShowMessage(message);
 }
 
 void THelpWindow::AddTopics(const std::vector<THelpTopic>& topics, QTreeWidgetItem* parent)
