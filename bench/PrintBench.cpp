@@ -50,7 +50,6 @@ public:
         steps.emplace_back(std::monostate{});
     }
     int PageNumber() const override { return canvas_.PageNumber(); }
-    bool Aborted() const override { return canvas_.Aborted(); }
     int PageWidth() const override { return canvas_.PageWidth(); }
     int PageHeight() const override { return canvas_.PageHeight(); }
     const TPrintFont& Font() const override { return canvas_.Font(); }

@@ -8,6 +8,7 @@
 #include "PrintLayout.h"
 #include "UsageError.h"
 
+#include <QCollator>
 #include <QGuiApplication>
 #include <QString>
 
@@ -55,12 +56,15 @@ TPrintFont FontArgument(const std::optional<std::string>& text)
 }
 
 // The keyword list as a memo window opened on the memo shows it: sorted
-// with letter case ignored, equal ones in their stored order.
+// in the locale's order with letter case ignored, equal ones in their
+// stored order.
 std::vector<std::string> WindowKeywordOrder(std::vector<std::string> keywords)
 {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     auto toQString = [](const std::string& cp932) { return QString::fromStdString(Cp932ToUtf8(cp932)); };
     std::stable_sort(keywords.begin(), keywords.end(), [&](const std::string& a, const std::string& b) {
-        return QString::compare(toQString(a), toQString(b), Qt::CaseInsensitive) < 0;
+        return collator.compare(toQString(a), toQString(b)) < 0;
     });
     return keywords;
 }

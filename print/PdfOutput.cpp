@@ -1,6 +1,5 @@
 #include "PdfOutput.h"
 
-#include "Exceptions.h"
 #include "PdfDraft.h"
 #include "PrinterCanvas.h"
 
@@ -25,8 +24,6 @@ void WritePdf(const std::string& fileName, const std::function<void(TPrintCanvas
     {
         TPrinterCanvas canvas(printer);
         print(canvas);
-        if (canvas.Aborted())
-            throw Exception("印刷は中止されました。");
     }
     draft.Commit();
 }

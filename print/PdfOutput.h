@@ -15,6 +15,6 @@ void SetUpPdfPrinter(QPrinter& printer, const std::string& fileName);
 
 // Runs print on a canvas over a PDF printer writing to a temporary file,
 // then puts the finished file in place of fileName. Raises Exception when
-// the job fails or is aborted, or the file cannot be written; fileName is
+// the job fails or the file cannot be written; fileName is
 // then untouched.
 void WritePdf(const std::string& fileName, const std::function<void(TPrintCanvas&)>& print);

@@ -14,13 +14,11 @@ public:
 
     // Starts the job on page 1; raises Exception when the printer refuses.
     virtual void BeginDoc() = 0;
-    // Sends the pages; only for a job that was not aborted.
+    // Sends the pages.
     virtual void EndDoc() = 0;
     virtual void NewPage() = 0;
     // One-based number of the page being drawn.
     virtual int PageNumber() const = 0;
-    // True once the job was cancelled (by the user or the printer).
-    virtual bool Aborted() const = 0;
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
 

@@ -41,7 +41,7 @@ void TPrintJob::PrintWrapped(std::string_view text, int indent, const TPrintFont
     TRowFitter fitter(canvas_, canvas_.PageWidth() - indent);
     // Lines end at CR LF, CR or LF; a final line break starts no line.
     std::size_t pos = 0;
-    while (pos < text.size() && !canvas_.Aborted()) {
+    while (pos < text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
         PrintLine(text.substr(pos, end - pos), fitter, indent, step);
         pos = end;
@@ -57,7 +57,7 @@ void TPrintJob::PrintLine(std::string_view line, TRowFitter& fitter, int indent,
         EndRow(step);
         return;
     }
-    while (!line.empty() && !canvas_.Aborted()) {
+    while (!line.empty()) {
         const std::size_t length = fitter.FitRow(line);
         canvas_.TextOut(indent, currentY_, line.substr(0, length));
         EndRow(step);
@@ -68,7 +68,7 @@ void TPrintJob::PrintLine(std::string_view line, TRowFitter& fitter, int indent,
 void TPrintJob::EndRow(int step)
 {
     currentY_ += step;
-    if (currentY_ + step > canvas_.PageHeight() && !canvas_.Aborted()) {
+    if (currentY_ + step > canvas_.PageHeight()) {
         canvas_.NewPage();
         if (pageStarted_)
             pageStarted_();

@@ -21,8 +21,7 @@ public:
     // Draws the page header and puts CurrentY below it.
     void PrintPageHeader();
     // Prints a UTF-8 text at indent in a copy of font: every line of the
-    // text in rows as wide as fit. An empty text prints nothing. Stops
-    // early once the job is aborted.
+    // text in rows as wide as fit. An empty text prints nothing.
     void PrintWrapped(std::string_view text, int indent, const TPrintFont& font);
 
     int CurrentY() const { return currentY_; }

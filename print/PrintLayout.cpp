@@ -52,7 +52,7 @@ struct JobPosition {
 };
 
 // Starts the job, runs print with the first header drawn, and ends the
-// job unless it was aborted. An exception leaves the job as it is.
+// job. An exception leaves the job as it is.
 template <typename Print>
 void RunJob(TPrintCanvas& canvas, const std::string& caption, JobPosition& position, Print print)
 {
@@ -61,8 +61,7 @@ void RunJob(TPrintCanvas& canvas, const std::string& caption, JobPosition& posit
     position.Report(canvas);
     job.PrintPageHeader();
     print(job);
-    if (!canvas.Aborted())
-        canvas.EndDoc();
+    canvas.EndDoc();
 }
 
 class CatalogueColumns {
@@ -133,7 +132,7 @@ void PrintCatalogue(TPrintCanvas& canvas, const TPrintOptions& options, const TQ
     const TPrintFont preview = PreviewFont(options);
     JobPosition position{progress, memos.Count()};
     RunJob(canvas, documentFileName, position, [&](TPrintJob& job) {
-        for (; position.memo < position.memoCount && !canvas.Aborted(); ++position.memo) {
+        for (; position.memo < position.memoCount; ++position.memo) {
             position.Report(canvas);
             PrintCatalogueEntry(job, memos, position.memo, options, preview);
         }

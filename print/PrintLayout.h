@@ -41,11 +41,12 @@ struct TPrintMemo {
 };
 
 // Called before each memo of the catalogue (0-based index, count) and
-// before each page; a long job shows its progress from here.
+// before each page; a long job shows its progress from here, and an
+// exception thrown from it cancels the job.
 using TPrintProgress = std::function<void(int memo, int memoCount, int page)>;
 
-// Runs one whole job on the canvas: starts it, prints, ends it unless it
-// was aborted. An exception leaves the job unended and passes on.
+// Runs one whole job on the canvas: starts it, prints, ends it. An
+// exception leaves the job unended and passes on.
 void PrintCatalogue(TPrintCanvas& canvas, const TPrintOptions& options, const TQuorvexDataAccessSystem& store,
                     const std::string& documentFileName, const TPrintProgress& progress = {});
 void PrintMemo(TPrintCanvas& canvas, const TPrintOptions& options, const TQuorvexDataAccessSystem& store,

@@ -32,7 +32,6 @@ QFont TPrinterCanvas::ToQFont(const TPrintFont& font)
 
 void TPrinterCanvas::Abort()
 {
-    aborted_ = true;
     if (!painter_.isActive())
         return;
     const bool dropped = printer_.abort();
@@ -45,7 +44,6 @@ void TPrinterCanvas::Abort()
 
 void TPrinterCanvas::BeginDoc()
 {
-    aborted_ = false;
     if (!painter_.begin(&printer_))
         throw Exception("印刷を開始できません。プリンタの設定を確かめてください。");
     // The printer's paint engine outlives the painter and keeps the pen of

@@ -27,7 +27,6 @@ public:
     void EndDoc() override;
     void NewPage() override;
     int PageNumber() const override { return page_; }
-    bool Aborted() const override { return aborted_; }
     int PageWidth() const override;
     int PageHeight() const override;
 
@@ -52,5 +51,4 @@ private:
     int page_ = 0;
     int pageWidth_ = 0;
     int pageHeight_ = 0;
-    bool aborted_ = false;
 };

@@ -1,6 +1,8 @@
 // vellora-doc pdf, read back with pdftotext.
 #include "DocCommandFixture.h"
 
+#include <QLocale>
+
 #include <cstdio>
 #include <memory>
 
@@ -48,11 +50,17 @@ TEST_F(PdfCommandTest, CatalogueOfJapaneseMemosWithPreview)
 
 TEST_F(PdfCommandTest, MemoWithItsInformationAndKeywordsAsTheWindowSortsThem)
 {
-    Add("予定", {"b", "A", "c"}, "一行目\n二行目");
-    ASSERT_EQ(Run({"pdf", document, Pdf("memo.pdf"), "--memo", "予定", "--info", "--font", "IPAGothic:12"}).status, 0);
+    Add("予定", {"b", "A", "c", "ａ"}, "一行目\n二行目");
+    // The C locale orders by code; a Japanese user's window puts "ａ" by "a".
+    const QLocale kept;
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    const int status =
+        Run({"pdf", document, Pdf("memo.pdf"), "--memo", "予定", "--info", "--font", "IPAGothic:12"}).status;
+    QLocale::setDefault(kept);
+    ASSERT_EQ(status, 0);
     const std::string text = PdfText(Pdf("memo.pdf"));
     EXPECT_TRUE(Contains(text, "予定 - 1\n")) << text;
-    EXPECT_TRUE(Contains(text, "キーワード : A,b,c\n更新日 : ")) << text;
+    EXPECT_TRUE(Contains(text, "キーワード : A,ａ,b,c\n更新日 : ")) << text;
     EXPECT_TRUE(Contains(text, "テキスト :\n一行目\n二行目\n")) << text;
 
     ASSERT_EQ(Run({"pdf", document, Pdf("plain.pdf"), "--memo", "予定"}).status, 0);

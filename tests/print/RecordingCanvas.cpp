@@ -9,8 +9,6 @@ void TRecordingCanvas::BeginDoc()
 void TRecordingCanvas::TextOut(int x, int y, std::string_view text)
 {
     drawn.push_back({page_, x, y, std::string(text), font_});
-    if (static_cast<int>(drawn.size()) == abortAfter)
-        aborted_ = true;
 }
 
 int TRecordingCanvas::CharWidth(char32_t c)

@@ -24,7 +24,6 @@ public:
     void EndDoc() override { ++ended; }
     void NewPage() override { ++page_; }
     int PageNumber() const override { return page_; }
-    bool Aborted() const override { return aborted_; }
     int PageWidth() const override { return width_; }
     int PageHeight() const override { return height_; }
     const TPrintFont& Font() const override { return font_; }
@@ -37,8 +36,6 @@ public:
 
     // The texts drawn, and only them.
     std::vector<std::string> Texts() const;
-    // The job aborts itself when this many texts are drawn.
-    int abortAfter = -1;
     int begun = 0;
     int ended = 0;
     int measured = 0;  // TextWidth calls
@@ -48,6 +45,5 @@ private:
     int width_;
     int height_;
     int page_ = 0;
-    bool aborted_ = false;
     TPrintFont font_;
 };

@@ -213,13 +213,18 @@ TEST_F(PrintLayoutTest, PageBreakUsesTheStepOfTheFontJustPrinted)
     EXPECT_EQ(canvas.drawn[2].y, HeaderEnd + 260);
 }
 
-TEST_F(PrintLayoutTest, AnAbortedJobStopsAndIsNotEnded)
+TEST_F(PrintLayoutTest, ACancelledJobStopsAndIsNotEnded)
 {
     AddMemo("a", {}, "");
     AddMemo("b", {}, "");
     TRecordingCanvas canvas(1000, 100000);
-    canvas.abortAfter = 3;
-    EXPECT_EQ(Catalogue(canvas).size(), 3u);
+    struct Cancelled {};
+    const TPrintProgress cancelAtSecond = [](int memo, int, int) {
+        if (memo == 1)
+            throw Cancelled();
+    };
+    EXPECT_THROW(PrintCatalogue(canvas, options, store, "", cancelAtSecond), Cancelled);
+    EXPECT_EQ(canvas.Texts().size(), 5u);  // the header and the first memo only
     EXPECT_EQ(canvas.ended, 0);
 }
 
